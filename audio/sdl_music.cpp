@@ -1,0 +1,160 @@
+// The music channel on SDL2_mixer. SDL_mixer plays one music at a time, which
+// is all the game ever asks for: starting a stream replaces the one playing.
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <map>
+
+#include "audio/music.h"
+
+namespace audio {
+namespace {
+
+constexpr int kFrequency = 44100;
+constexpr int kChannels = 2;
+constexpr int kChunkSamples = 2048;
+
+class SdlMusic : public Music {
+ public:
+  ~SdlMusic() override;
+  void init() override;
+  void set_volume(int volume) override;
+  void start() override;
+  uint32_t create_stream(const std::string& file) override;
+  void play(uint32_t handle, bool loop) override;
+  void stop(uint32_t handle) override;
+
+ private:
+  bool open_device(const char* forced_driver);
+  void apply_volume();
+  void release_current();
+
+  bool subsystem_ = false;  // the SDL audio subsystem is ours to quit
+  bool mixer_ = false;      // Mix_Init was called
+  bool open_ = false;       // Mix_OpenAudio succeeded
+  int volume_ = 100;
+  uint32_t next_handle_ = 1;
+  // Streams created and not yet played.
+  std::map<uint32_t, Mix_Music*> waiting_;
+  // The stream last played; it may have run to its end meanwhile.
+  uint32_t current_handle_ = 0;
+  Mix_Music* current_ = nullptr;
+};
+
+SdlMusic::~SdlMusic() {
+  if (open_) {
+    Mix_HaltMusic();
+    release_current();
+    for (auto& [handle, music] : waiting_) Mix_FreeMusic(music);
+    waiting_.clear();
+    Mix_CloseAudio();
+  }
+  if (mixer_) Mix_Quit();
+  if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+// Brings up the audio subsystem (with the named driver, or the one SDL picks)
+// and opens the mixer on it. Leaves nothing behind on failure.
+bool SdlMusic::open_device(const char* forced_driver) {
+  if (forced_driver)
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, forced_driver, SDL_HINT_OVERRIDE);
+  const bool up = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  // The override only matters while the driver is chosen; a later channel
+  // should again follow the environment.
+  if (forced_driver) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  if (!up) return false;
+  if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kChannels, kChunkSamples) != 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  subsystem_ = true;
+  open_ = true;
+  return true;
+}
+
+void SdlMusic::init() {
+  if (subsystem_ || mixer_) return;  // initialised once
+  // Signals belong to the window toolkit.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // MP3 support may be built in; whether a decoder library was loaded or not,
+  // Mix_LoadMUS tells the truth later.
+  Mix_Init(MIX_INIT_MP3);
+  mixer_ = true;
+  // No usable device: play into SDL's silent driver so the game goes on.
+  if (!open_device(nullptr)) open_device("dummy");
+  if (open_) apply_volume();
+}
+
+void SdlMusic::apply_volume() {
+  const int mixer_volume = volume_ * MIX_MAX_VOLUME / 100;
+  Mix_VolumeMusic(mixer_volume);
+  Mix_Volume(-1, mixer_volume);
+}
+
+void SdlMusic::set_volume(int volume) {
+  volume_ = std::clamp(volume, 0, 100);
+  if (open_) apply_volume();
+}
+
+void SdlMusic::start() {
+  // The device runs from the moment it is opened; this only lifts any pause.
+  if (!open_) return;
+  Mix_ResumeMusic();
+  Mix_Resume(-1);
+}
+
+uint32_t SdlMusic::create_stream(const std::string& file) {
+  const uint32_t handle = next_handle_++;
+  if (next_handle_ == 0) next_handle_ = 1;
+  if (!open_ || file.empty()) return handle;  // a dead stream
+  // Mix_LoadMUS decodes as it plays, reading the file from disk.
+  if (Mix_Music* music = Mix_LoadMUS(file.c_str())) waiting_[handle] = music;
+  return handle;
+}
+
+void SdlMusic::release_current() {
+  if (current_) Mix_FreeMusic(current_);
+  current_ = nullptr;
+  current_handle_ = 0;
+}
+
+void SdlMusic::play(uint32_t handle, bool loop) {
+  if (!open_ || handle == 0) return;
+  const int loops = loop ? -1 : 1;
+  if (handle == current_handle_) {
+    Mix_PlayMusic(current_, loops);  // from the start again
+    return;
+  }
+  const auto it = waiting_.find(handle);
+  if (it == waiting_.end()) return;  // dead, unknown, or already stopped
+  Mix_Music* music = it->second;
+  waiting_.erase(it);
+  // Playing the new music halts the old one, which is then released.
+  Mix_PlayMusic(music, loops);
+  release_current();
+  current_handle_ = handle;
+  current_ = music;
+}
+
+void SdlMusic::stop(uint32_t handle) {
+  if (!open_ || handle == 0) return;
+  if (handle == current_handle_) {
+    Mix_HaltMusic();
+    release_current();
+    return;
+  }
+  // A stream created and never played: nothing sounds, just let it go.
+  const auto it = waiting_.find(handle);
+  if (it == waiting_.end()) return;
+  Mix_FreeMusic(it->second);
+  waiting_.erase(it);
+}
+
+}  // namespace
+
+std::unique_ptr<Music> make_sdl_music() {
+  return std::make_unique<SdlMusic>();
+}
+
+}  // namespace audio

@@ -1,0 +1,31 @@
+#pragma once
+// The one exception type for bad or missing data. It is thrown where a file
+// cannot be read or a value does not convert, and caught only by the event
+// dispatcher (game/game.cpp), which shows it and lets the game go on.
+#include <stdexcept>
+#include <string>
+
+namespace core {
+
+class DataError : public std::runtime_error {
+ public:
+  // text: the familiar message ("File not found", "'x' is not a valid integer value").
+  // file: the data file as the game wrote its path ("Data\Config\roamkin.cfg"); may be empty.
+  // line: 1-based line number, 0 when the error is about the file as a whole.
+  DataError(std::string text, std::string file = {}, int line = 0);
+
+  const std::string& text() const { return text_; }
+  const std::string& file() const { return file_; }
+  int line() const { return line_; }
+
+ private:
+  std::string text_;
+  std::string file_;
+  int line_;
+};
+
+// what() is text + " (" + file + ", line " + line + ")", or text + " (" + file + ")"
+// without a line, or the bare text without a file.
+std::string format_data_error(const std::string& text, const std::string& file, int line);
+
+}  // namespace core

@@ -1,0 +1,69 @@
+#include "core/data_reader.h"
+
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+#include "core/convert.h"
+#include "core/cp1251.h"
+#include "core/data_error.h"
+
+namespace core {
+
+namespace {
+
+std::string read_bytes(const DataRoot& root, const std::string& game_path) {
+  const std::optional<std::filesystem::path> file = root.find(game_path);
+  std::error_code ec;
+  if (!file || !std::filesystem::is_regular_file(*file, ec))
+    throw DataError("File not found", game_path);
+  std::ifstream in(*file, std::ios::binary);
+  if (!in) throw DataError("File not found", game_path);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw DataError("File not found", game_path);
+  return bytes;
+}
+
+}  // namespace
+
+DataReader::DataReader(const DataRoot& root, std::string game_path) : path_(std::move(game_path)) {
+  const std::string bytes = read_bytes(root, path_);
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    const size_t next = end == std::string::npos ? bytes.size() : end + 1;
+    if (end == std::string::npos) end = bytes.size();
+    if (end > start && bytes[end - 1] == '\r') --end;
+    lines_.push_back(cp1251_to_utf8(std::string_view(bytes).substr(start, end - start)));
+    start = next;
+  }
+}
+
+std::string DataReader::line() {
+  ++read_;
+  if (next_ >= lines_.size()) return {};
+  return lines_[next_++];
+}
+
+void DataReader::skip(int n) {
+  for (int i = 0; i < n; ++i) line();
+}
+
+int32_t DataReader::read_int() {
+  const std::string text = line();
+  return to_int(text, path_, read_);
+}
+
+double DataReader::read_decimal() {
+  const std::string text = line();
+  return to_decimal(text, path_, read_);
+}
+
+std::vector<std::string> read_all_lines(const DataRoot& root, const std::string& game_path) {
+  DataReader reader(root, game_path);
+  std::vector<std::string> lines;
+  while (!reader.eof()) lines.push_back(reader.line());
+  return lines;
+}
+
+}  // namespace core

@@ -1,0 +1,41 @@
+#pragma once
+// The line discipline of every data file: whole lines without trimming, CR LF
+// or LF, Windows-1251 converted to UTF-8; a line read past the end is empty and
+// no error. Numbers are converted strictly and errors name the file and line.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/paths.h"
+
+namespace core {
+
+class DataReader {
+ public:
+  // Opens the file at the game path; DataError "File not found" when it is
+  // missing or cannot be read.
+  DataReader(const DataRoot& root, std::string game_path);
+
+  bool eof() const { return next_ >= lines_.size(); }
+  // The next line (empty past the end).
+  std::string line();
+  // Reads and drops n lines.
+  void skip(int n = 1);
+  // The next line as a strict integer / decimal number.
+  int32_t read_int();
+  double read_decimal();
+  // Line number of the line last read (1-based; 0 before the first).
+  int line_number() const { return read_; }
+  const std::string& game_path() const { return path_; }
+
+ private:
+  std::string path_;
+  std::vector<std::string> lines_;
+  size_t next_ = 0;
+  int read_ = 0;
+};
+
+// Every line of a data file (UTF-8), for texts read whole.
+std::vector<std::string> read_all_lines(const DataRoot& root, const std::string& game_path);
+
+}  // namespace core

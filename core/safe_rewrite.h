@@ -1,0 +1,27 @@
+#pragma once
+// The safe rewrite of a data file: the complete new content goes to the
+// temporary file named by the caller, is flushed to disk, and then atomically
+// replaces the original. A failure at any step leaves the original whole (old
+// or new, never partial) and raises DataError.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/paths.h"
+
+namespace core {
+
+// lines: the new content in UTF-8, written as Windows-1251 with CR LF after
+// every line. file and temp are game paths inside the data folder.
+void safe_rewrite(const DataRoot& root, const std::string& file, const std::string& temp,
+                  const std::vector<std::string>& lines);
+
+// Fault injection for tests and the scripted runner: the write step with the
+// given 1-based number (counted from the call) fails as if the disk were
+// full; 0 turns it off. Steps: create temp, each line write, flush, sync,
+// close, rename.
+void inject_write_fault(int step);
+// Number of write steps done since the last inject_write_fault call.
+int write_steps_done();
+
+}  // namespace core

@@ -1,0 +1,292 @@
+// The window as designed: every panel and control with its place, size, look
+// and starting state. Panels are added in stacking order, each followed by
+// its children.
+#include "game/form/decorations.h"
+#include "game/form/form.h"
+
+namespace form {
+namespace {
+
+using namespace colors;
+
+const char* kTimes = "Times New Roman";
+
+struct Builder {
+  Form& f;
+  std::string panel;
+
+  Control& add(Kind kind, const std::string& name, int left, int top, int width, int height) {
+    Control c;
+    c.name = name;
+    c.kind = kind;
+    c.parent = panel;
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    // Children take their panel's font, as the window's controls do.
+    if (const Control* p = f.find(panel)) c.font = p->font;
+    return f.add(std::move(c));
+  }
+  Control& open_panel(const std::string& name, int left, int top, int width, int height,
+                      Color bg) {
+    panel.clear();
+    Control& p = add(Kind::Panel, name, left, top, width, height);
+    p.background = bg;
+    p.transparent = false;
+    panel = name;
+    return p;
+  }
+  Control& label(const std::string& name, int left, int top, const std::string& caption) {
+    Control& c = add(Kind::Label, name, left, top, 0, 0);
+    c.caption = caption;
+    return c;
+  }
+  Control& image(const std::string& name, int left, int top, int width, int height,
+                 bool hand = false) {
+    Control& c = add(Kind::Image, name, left, top, width, height);
+    c.hand_cursor = hand;
+    return c;
+  }
+  Control& memo(const std::string& name, int left, int top, int width, int height) {
+    Control& c = add(Kind::Memo, name, left, top, width, height);
+    c.read_only = true;
+    c.transparent = false;
+    return c;
+  }
+  Control& list(const std::string& name, int left, int top, int width, int height) {
+    Control& c = add(Kind::List, name, left, top, width, height);
+    c.transparent = false;
+    return c;
+  }
+  Control& button(const std::string& name, int left, int top, int width, int height,
+                  const std::string& caption) {
+    Control& c = add(Kind::Button, name, left, top, width, height);
+    c.caption = caption;
+    return c;
+  }
+  void timer(const std::string& name, int interval, bool enabled) {
+    std::string keep = panel;
+    panel.clear();
+    Control& t = add(Kind::Timer, name, 0, 0, 0, 0);
+    t.interval = interval;
+    t.enabled = enabled;
+    panel = keep;
+  }
+};
+
+Font font(const std::string& family, int px, bool bold, Color color, bool italic = false) {
+  return Font{family, px, bold, italic, color};
+}
+
+void status_panel(Builder& b) {
+  b.open_panel("Panel1", 0, 0, 184, 521, navy).font = font(kTimes, 13, true, yellow);
+  b.label("Label10", 8, 2, "Имя:");
+  b.label("Label3", 8, 18, "Здоровье:");
+  b.label("Label11", 8, 33, "Сила:");
+  b.label("Label12", 8, 49, "Ловкость:");
+  b.label("Label13", 8, 65, "Интеллект:");
+  b.label("Label14", 8, 81, "Опыт:").font = font(kTimes, 12, true, olive);
+  b.label("Label24", 8, 97, "Деньги:");
+  b.label("Label16", 8, 116, "Жажда:");
+  b.label("Label15", 8, 132, "Голод:");
+  b.label("Label17", 8, 148, "Усталость:");
+  b.label("Label18", 8, 164, "Облучение:");
+  b.label("Label4", 1, 179, "______________________________").font = font(kTimes, 13, true, grey);
+  Control& gun = b.label("Label19", 8, 198, "Оружие:");
+  gun.font = font(kTimes, 13, false, silver);
+  gun.hand_cursor = true;
+  Control& arm = b.label("Label20", 8, 214, "Защита:");
+  arm.font = font(kTimes, 13, false, silver);
+  arm.hand_cursor = true;
+  b.label("Label21", 8, 232, "Инвентарь:").font = font(kTimes, 13, true, grey);
+  Control& inv = b.list("PInventory", 8, 248, 169, 153);
+  inv.background = medium_grey;
+  inv.font = font(kTimes, 13, false, navy);
+  inv.hand_cursor = true;
+  b.image("Image24", 8, 408, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\view_p.bmp";
+  b.image("Image25", 96, 408, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\use_n.bmp";
+  b.image("Image26", 48, 440, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\throw_n.bmp";
+  b.label("Label22", 8, 472, "Вес:").font = font(kTimes, 13, false, silver);
+  Control& msg = b.label("Label5", 8, 496, "");
+  msg.font = font(kTimes, 13, false, red);
+  msg.visible = false;
+}
+
+void date_and_place(Builder& b) {
+  b.open_panel("Panel2", 224, 8, 297, 41, grey).font = font(kTimes, 13, true, navy);
+  b.label("Label1", 8, 4, "Год:");
+  b.label("Label2", 8, 21, "Утро").font = font(kTimes, 13, true, aqua);
+
+  b.open_panel("Panel3", 280, 64, 169, 169, black).font = font(kTimes, 13, true, olive);
+  b.label("Label6", 8, 5, "");
+  b.image("Image1", 16, 24, 137, 137);
+}
+
+void location_panel(Builder& b) {
+  b.open_panel("Location", 192, 240, 377, 281, black).font = font(kTimes, 13, false, white);
+  Control& memo = b.memo("LocMemo", 8, 8, 361, 169);
+  memo.background = medium_grey;
+  memo.font = font("Arial", 13, false, navy);
+  memo.scroll_vertical = true;
+  memo.word_wrap = true;
+  const char* arrows = "Data\\Sprites\\Arrows\\";
+  b.image("Image15", 33, 184, 40, 35, true).picture_file = std::string(arrows) + "up_n.bmp";
+  b.image("Image16", 32, 240, 40, 35, true).picture_file = std::string(arrows) + "down_n.bmp";
+  b.image("Image17", 8, 208, 35, 40, true).picture_file = std::string(arrows) + "left_n.bmp";
+  b.image("Image18", 61, 208, 35, 40, true).picture_file = std::string(arrows) + "right_n.bmp";
+  const char* buttons = "Data\\Sprites\\Buttons\\";
+  b.image("Image20", 288, 184, 81, 26, true).picture_file = std::string(buttons) + "trade_n.bmp";
+  Control& give = b.image("Image27", 288, 184, 81, 26, true);
+  give.picture_file = std::string(buttons) + "give_n.bmp";
+  give.visible = false;
+  Control& fight = b.image("Image21", 288, 216, 81, 26, true);
+  fight.picture_file = std::string(buttons) + "fight_n.bmp";
+  fight.visible = false;
+  Control& pay = b.image("Image28", 288, 248, 81, 26, true);
+  pay.picture_file = std::string(buttons) + "pay_n.bmp";
+  pay.visible = false;
+  Control& ok = b.image("Image23", 144, 208, 81, 26, true);
+  ok.picture_file = std::string(buttons) + "ok_n.bmp";
+  ok.visible = false;
+}
+
+void area_panel(Builder& b) {
+  b.open_panel("Panel5", 576, 0, 201, 521, navy).font = font(kTimes, 13, true, yellow);
+  b.label("Label7", 8, 8, "Локация:");
+  b.image("Image2", 52, 32, 100, 100);
+  b.label("Label26", 16, 144, "Предметы").font = font(kTimes, 13, true, silver);
+  Control& items = b.list("PItems", 8, 168, 184, 169);
+  items.background = medium_grey;
+  items.font = font(kTimes, 13, false, navy);
+  b.label("Label42", 16, 368, "Собеседники").font = font(kTimes, 13, true, silver);
+  Control& talk = b.list("tlk", 8, 392, 185, 120);
+  talk.background = silver;
+  talk.font = font(kTimes, 13, false, blue);
+}
+
+void viewer_panel(Builder& b) {
+  b.open_panel("PShow", 1890, 273, 387, 161, navy).font = font(kTimes, 13, false, white);
+  b.image("Image3", 8, 8, 180, 120);
+  Control& memo = b.memo("Memo1", 197, 8, 185, 145);
+  memo.background = medium_grey;
+  memo.font = font(kTimes, 12, false, navy);
+  memo.scroll_vertical = true;
+  memo.scroll_horizontal = true;
+  b.image("Image37", 64, 132, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\close_n.bmp";
+}
+
+void death_panel(Builder& b) {
+  b.open_panel("death", 1920, 240, 377, 281, black).font = font(kTimes, 13, false, white);
+  b.label("Label25", 80, 16, "Ты мертв, Roamkin !").font = font(kTimes, 19, true, silver);
+  b.image("Image4", 15, 55, 350, 217);
+}
+
+// Screens whose controls come with their own subsystems.
+void later_panels(Builder& b) {
+  b.open_panel("fight", 1920, 240, 377, 281, black).font = font(kTimes, 13, false, white);
+  b.open_panel("Trader", 1860, 273, 387, 161, navy).font = font(kTimes, 13, false, white);
+  b.open_panel("Trading", 1860, 273, 387, 137, navy).font = font(kTimes, 13, false, white);
+  b.open_panel("levelup", 1920, 40, 169, 201, black).font = font(kTimes, 13, false, silver);
+  b.open_panel("tlkpic", 1920, 64, 65, 65, black);
+}
+
+void menu_panel(Builder& b) {
+  b.open_panel("menu", 0, 0, 777, 521, black).font = font(kTimes, 13, false, silver);
+  b.label("Label43", 224, 185, "Vetrovay Demo Version").font = font(kTimes, 21, true, yellow);
+  Control& sign = b.label("Label44", 563, 496, "Vetrovay team, 2026");
+  sign.font = font(kTimes, 16, false, silver, true);
+  sign.visible = false;
+  Control& emblem = b.image("Image33", 662, 423, 113, 97);
+  emblem.picture_file = kEmblemPicture;
+  emblem.picture = draw_emblem(113, 97);
+  emblem.visible = false;
+  Control& tower = b.image("Image34", 354, 88, 81, 180);
+  tower.picture_file = kTowerPicture;
+  tower.picture = draw_tower(81, 180);
+  tower.visible = false;
+  Control& name_label = b.label("Label45", 343, 283, "Имя:");
+  name_label.font = font(kTimes, 13, false, silver);
+  name_label.visible = false;
+  Control& edit = b.add(Kind::Edit, "Edit2", 384, 280, 65, 25);
+  edit.caption = "Roamkin";
+  edit.max_length = 20;
+  edit.background = white;
+  edit.transparent = false;
+  edit.font = font("MS Sans Serif", 11, false, black);
+  edit.visible = false;
+  const Font push = font(kTimes, 16, true, navy);
+  for (auto [name, top, caption] : {std::tuple{"BitBtn1", 320, "Начать игру"},
+                                    std::tuple{"BitBtn2", 376, "Информация"},
+                                    std::tuple{"BitBtn3", 432, "Выход"}}) {
+    Control& btn = b.button(name, 345, top, 105, 33, caption);
+    btn.font = push;
+    btn.visible = false;
+  }
+  Control& about = b.memo("Memo3", 303, 296, 177, 113);
+  about.background = navy;
+  about.font = font(kTimes, 13, false, silver);
+  about.scroll_vertical = true;
+  about.word_wrap = true;
+  about.lines = about_text();
+  about.visible = false;
+  Control& ok = b.button("BitBtn4", 360, 424, 75, 25, "OK");
+  ok.font = push;
+  ok.visible = false;
+}
+
+void intro_panel(Builder& b) {
+  b.open_panel("intro", 2000, 0, 777, 521, black).font = font(kTimes, 13, false, silver);
+  b.image("Image35", 156, 40, 486, 345);
+  Control& text = b.memo("Memo4", 151, 392, 497, 121);
+  text.background = black;
+  text.font = font(kTimes, 16, false, silver);
+  text.border = false;
+  text.word_wrap = true;
+  Control& skip = b.button("BitBtn5", 680, 8, 89, 25, "Пропустить");
+  skip.font = font(kTimes, 13, true, navy);
+}
+
+void outro_panel(Builder& b) {
+  b.open_panel("outro", 2000, 0, 777, 521, black).font = font(kTimes, 13, false, silver);
+  b.image("Image36", 190, 80, 486, 345);
+  Control& text = b.memo("outrmemo", 518, 540, 249, 1109);
+  text.background = black;
+  text.font = font("Book Antiqua", 13, false, silver);
+  text.border = false;
+  text.word_wrap = true;
+  text.lines = closing_text();
+  for (auto [name, left, top] : {std::tuple{"uppnl", 513, -1}, std::tuple{"downpnl", 517, 520}}) {
+    Control& strip = b.add(Kind::Panel, name, left, top, 260, 2);
+    strip.background = black;
+    strip.transparent = false;
+  }
+}
+
+}  // namespace
+
+Form build_form() {
+  Form f;
+  Builder b{f, {}};
+  status_panel(b);
+  date_and_place(b);
+  location_panel(b);
+  area_panel(b);
+  viewer_panel(b);
+  death_panel(b);
+  later_panels(b);
+  menu_panel(b);
+  intro_panel(b);
+  outro_panel(b);
+  b.timer("Timer1", 100, false);
+  b.timer("Timer2", 1000, false);
+  b.timer("Timer3", 2000, false);
+  b.timer("Timer4", 1000, false);
+  b.timer("Timer5", 1, true);
+  b.timer("Timer6", 20000, false);
+  b.timer("Timer7", 10000, false);
+  b.timer("Timer8", 1, false);
+  return f;
+}
+
+}  // namespace form

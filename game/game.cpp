@@ -1,0 +1,77 @@
+#include "game/game.h"
+
+#include "core/cp1251.h"
+#include "core/data_error.h"
+
+Game::Game(const core::DataRoot& data_root, Runtime& runtime, audio::Music& channel)
+    : form(form::build_form()), root(data_root), rt(runtime), music(channel) {
+  register_handlers();
+}
+
+void Game::handle(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const core::DataError& e) {
+    if (on_error) on_error(e.what());
+  }
+}
+
+void Game::click(const std::string& control) {
+  auto it = clicks_.find(control);
+  if (it == clicks_.end()) return;
+  handle([this, fn = it->second] { (this->*fn)(); });
+}
+
+void Game::pick(const std::string& list, int row) {
+  form::Control& c = form[list];
+  if (row < 0 || row >= static_cast<int>(c.rows.size())) return;
+  c.row = row;
+  click(list);
+}
+
+void Game::type(const std::string& edit, const std::string& text) {
+  form::Control& c = form[edit];
+  c.caption = c.max_length > 0 ? core::utf8_prefix(text, static_cast<size_t>(c.max_length)) : text;
+}
+
+void Game::tick(const std::string& timer) {
+  auto it = timers_.find(timer);
+  if (it == timers_.end()) return;
+  handle([this, fn = it->second] { (this->*fn)(); });
+}
+
+bool Game::has_click_handler(const std::string& control) const {
+  return clicks_.count(control) != 0;
+}
+
+void Game::register_handlers() {
+  clicks_ = {
+      // menu and intro
+      {"BitBtn1", &Game::BitBtn1Click},
+      {"BitBtn2", &Game::BitBtn2Click},
+      {"BitBtn3", &Game::BitBtn3Click},
+      {"BitBtn4", &Game::BitBtn4Click},
+      {"Memo3", &Game::Memo3MouseDown},
+      {"BitBtn5", &Game::BitBtn5Click},
+      {"Memo4", &Game::Memo4MouseDown},
+      // movement
+      {"Image15", &Game::Image15Click},
+      {"Image16", &Game::Image16Click},
+      {"Image17", &Game::Image17Click},
+      {"Image18", &Game::Image18Click},
+      // ground, inventory, viewer, equipment
+      {"PItems", &Game::PItemsClick},
+      {"PInventory", &Game::PInventoryClick},
+      {"Image24", &Game::Image24Click},
+      {"Image25", &Game::Image25Click},
+      {"Image26", &Game::Image26Click},
+      {"Image37", &Game::Image37Click},
+      {"Label19", &Game::Label19Click},
+      {"Label20", &Game::Label20Click},
+  };
+  timers_ = {
+      {"Timer2", &Game::Timer2Timer}, {"Timer3", &Game::Timer3Timer},
+      {"Timer4", &Game::Timer4Timer}, {"Timer5", &Game::Timer5Timer},
+      {"Timer6", &Game::Timer6Timer}, {"Timer7", &Game::Timer7Timer},
+  };
+}

@@ -1,0 +1,179 @@
+#pragma once
+// The engine: the game's state records and every rule, as methods of one
+// object that owns the headless window model. Handlers are named after the
+// control and the event (Image18Click, Timer2Timer); the rules after what they
+// do (setloc, addtoinv). Each subsystem's methods live in its own folder:
+//   shell/        character, status panel, message line, menu, new game, intro, music
+//   progression/  clock, needs, death
+//   world/        locations, ground items
+//   items/        catalogue, viewer, inventory, use and equip
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+
+#include "audio/music.h"
+#include "core/paths.h"
+#include "core/random.h"
+#include "game/form/form.h"
+#include "game/items/catalogue.h"
+#include "game/items/invitem.h"
+#include "game/runtime.h"
+#include "game/shell/rmkin.h"
+#include "game/world/location.h"
+
+class Game {
+ public:
+  Game(const core::DataRoot& root, Runtime& rt, audio::Music& music);
+
+  // ---- event dispatch: the one place that catches data errors ----
+  // Runs a handler to its end; a DataError is reported through on_error and
+  // the effects made before it stay.
+  void handle(const std::function<void()>& handler);
+  // A click on a control (no effect for controls without a click handler).
+  void click(const std::string& control);
+  // Makes row the current row of a list and clicks it.
+  void pick(const std::string& list, int row);
+  // Sets the text of an edit box (cut to its maximum length).
+  void type(const std::string& edit, const std::string& text);
+  // A tick of a timer.
+  void tick(const std::string& timer);
+  bool has_click_handler(const std::string& control) const;
+
+  std::function<void(const std::string&)> on_error;
+
+  // ---- the window and the world outside ----
+  form::Form form;
+  const core::DataRoot& root;
+  Runtime& rt;
+  audio::Music& music;
+  core::RandomSource rng;
+
+  // ---- game records ----
+  rmkin hero;
+  int menustep = 1;
+  // calendar and time of day
+  int32_t year = 0, month = 0, week = 0, day = 0, daytick = 0;
+  std::string daytime;
+  // world
+  location loc;
+  std::string curmusic;
+  std::string questst;
+  std::string lasttalk;
+  int32_t deadcount = 0;
+  // inventory (slots 1..100; index 0 unused)
+  std::array<invitem, 101> invslots{};
+  int32_t invnext = 1;
+  int32_t invload = 0;
+  std::string invmode;
+  std::string tradesel;
+  // intro and outro
+  int introstep = 0;
+  int outrostep = 0;
+  double outropos = 0;
+  // music
+  uint32_t musicstream = 0;
+  std::string musicfile;  // data path of the track last started, "" once stopped
+
+  // ---- shell: character, status panel, message line (character.cpp, status.cpp) ----
+  void loadhero();
+  void showroamkin();
+  void showpercents();
+  void outmsg(const std::string& text, form::Color color, int seconds);
+  void Timer3Timer();
+
+  // ---- shell: window, menu, new game (window.cpp, menu.cpp, newgame.cpp) ----
+  void FormCreate();
+  void Timer5Timer();
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  void BitBtn4Click();
+  void Memo3MouseDown();
+  // Moves a panel to a left edge (parking it or bringing it back).
+  void park(const std::string& panel, int left);
+  // The picture-button press: pressed sprite, 200 ms, normal sprite, and
+  // another 100 ms unless wait_after is false (the arrows).
+  void press(const std::string& image, const std::string& pressed, const std::string& normal,
+             bool wait_after = true);
+  // Loads a picture file of the data folder into an image control.
+  void load_picture(const std::string& image, const std::string& file);
+
+  // ---- shell: intro (intro.cpp) ----
+  void loadintro(const std::string& file);
+  void Timer6Timer();
+  void BitBtn5Click();
+  void Memo4MouseDown();
+  void end_intro();
+
+  // ---- shell: music (music.cpp) ----
+  // Starts a track from the data folder, once or looped (no stop before).
+  void start_track(const std::string& file, bool loop);
+  void stop_music();
+
+  // ---- progression: clock, needs, death (clock.cpp, death.cpp) ----
+  void Timer2Timer();
+  void Timer4Timer();
+  void stdeath();
+  void Timer7Timer();
+  void write_date();
+
+  // ---- world: locations (locations.cpp, movement.cpp) ----
+  void loadloc(const std::string& name);
+  void setloc();
+  void Image15Click();
+  void Image16Click();
+  void Image17Click();
+  void Image18Click();
+
+  // ---- world: ground items (ground.cpp, world_reset.cpp) ----
+  void setitems();
+  void PItemsClick();
+  void pickup(int row);
+  void addtoground(const std::string& name);
+  void dropitem(int slot);
+  void newgame();
+  bool itmsrsh(const std::string& name) const;
+
+  // ---- items: viewer (viewer.cpp) ----
+  void showitem(const std::string& name, int count, int integrity);
+  void showgun(int ref, int integrity);
+  void showarmor(int ref, int integrity);
+  void showmedik(int ref);
+  void showdrink(int ref);
+  void showfood(int ref);
+  void Image37Click();
+  void open_viewer();
+
+  // ---- items: inventory (inventory.cpp) ----
+  int addtoinv(const std::string& name, int state);
+  void removefrominv(int slot);
+  void showinv();
+  void setinv();
+  void PInventoryClick();
+  void Image24Click();
+  void Image25Click();
+  void Image26Click();
+  // The load that removing used slot `slot` takes off (ammunition in whole packs).
+  int64_t slotload(int slot) const;
+  // Whether addtoinv would take the item, with used slot `removed` gone first (0: none).
+  bool hasroom(const catitem& item, int removed) const;
+
+  // ---- items: use and equip (use.cpp, equip.cpp) ----
+  void useitem(int slot);
+  // Both return false when the replaced item has no room in the inventory:
+  // the swap is then refused with "Перегружен !" and nothing changes.
+  bool setgun(const std::string& name, int slot, int state);
+  bool setarmor(const std::string& name, int slot, int state);
+  void Label19Click();
+  void Label20Click();
+  void usefood(int ref);
+  void usedrink(int ref);
+  void usemedik(int ref);
+
+ private:
+  void register_handlers();
+  std::unordered_map<std::string, void (Game::*)()> clicks_;
+  std::unordered_map<std::string, void (Game::*)()> timers_;
+};

@@ -1,0 +1,133 @@
+// The inventory: up to 100 slots without gaps, the carried load against the
+// capacity, the list on the status panel and its click modes.
+#include "core/convert.h"
+#include "core/data_reader.h"
+#include "game/game.h"
+
+using core::str;
+
+namespace {
+
+constexpr int kSlots = 100;
+constexpr const char* kStartFile = "Data\\Config\\inventory.cfg";
+constexpr const char* kButtons = "Data\\Sprites\\Buttons\\";
+
+}  // namespace
+
+int64_t Game::slotload(int slot) const {
+  const invitem& s = invslots[slot];
+  if (s.kind != "ammo") return s.weight;
+  return catalogue::packs(s.count, catalogue::find_item(root, s.name)) * s.weight;
+}
+
+bool Game::hasroom(const catitem& item, int removed) const {
+  const bool removing = removed >= 1 && removed < invnext;
+  const int64_t load = invload - (removing ? slotload(removed) : 0);
+  if (load + item.weight > hero.capacity) return false;
+  if (item.kind == "ammo") {
+    for (int i = 1; i < invnext; ++i)
+      if (i != removed && invslots[i].name == item.name) return true;  // joins that slot
+  }
+  const int used = invnext - 1 - (removing ? 1 : 0);
+  return used < kSlots;
+}
+
+int Game::addtoinv(const std::string& name, int state) {
+  const catitem item = catalogue::find_item(root, name);
+  if (!hasroom(item, 0)) {
+    outmsg("Перегружен !", form::colors::red, 2);
+    return 0;
+  }
+  invload += item.weight;
+  if (item.kind == "ammo") {
+    for (int i = 1; i < invnext; ++i) {
+      if (invslots[i].name == item.name) {
+        invslots[i].count += item.quantity;
+        return 1;
+      }
+    }
+  }
+  invitem& slot = invslots[invnext];
+  slot.name = item.name;
+  slot.picture = item.picture;
+  slot.count = item.quantity;
+  slot.weight = item.weight;
+  slot.state = state;
+  slot.kind = item.kind;
+  slot.ref = item.ref;
+  slot.price = item.price;
+  slot.description = item.description;
+  ++invnext;
+  return 1;
+}
+
+void Game::removefrominv(int slot) {
+  if (slot < 1 || slot >= invnext) return;  // no such slot in use
+  invload -= static_cast<int32_t>(slotload(slot));
+  for (int i = slot; i < invnext - 1; ++i) invslots[i] = invslots[i + 1];
+  --invnext;
+}
+
+void Game::showinv() {
+  form::Control& list = form["PInventory"];
+  list.set_row_count(1);
+  list.rows[0].clear();
+  list.set_row_count(invnext - 1);  // an empty inventory keeps its one empty row
+  for (int i = 1; i < invnext; ++i) list.rows[static_cast<size_t>(i - 1)] = invslots[i].name;
+  form["Label22"].caption = "Вес:  " + str(invload) + "/" + str(hero.capacity);
+}
+
+void Game::setinv() {
+  invnext = 1;
+  invload = 0;
+  core::DataReader in(root, kStartFile);
+  while (!in.eof()) addtoinv(in.line(), 100);
+}
+
+void Game::PInventoryClick() {
+  const int r = form["PInventory"].row;
+  if (r < 0 || r + 1 >= invnext) return;  // the empty row of an empty inventory
+  const int slot = r + 1;
+  if (invmode == "use") {
+    useitem(slot);
+    if (hero.ready > 0) hero.ready = 0;
+  } else if (invmode == "drop") {
+    dropitem(slot);
+    if (hero.ready > 0) hero.ready = 0;
+  } else if (invmode == "view") {
+    const invitem s = invslots[slot];
+    showitem(s.name, s.count, s.state);
+    open_viewer();
+  } else if (invmode == "trade") {
+    tradesel = str(r);
+    // The sale of row r is offered here once trading is in place: wantsell(r).
+  }
+}
+
+namespace {
+
+// The sprites of the three mode buttons: the chosen one pressed, the other
+// two normal.
+void show_mode(Game& g, const char* view, const char* use, const char* drop) {
+  const std::string dir = kButtons;
+  g.load_picture("Image24", dir + view);
+  g.load_picture("Image25", dir + use);
+  g.load_picture("Image26", dir + drop);
+}
+
+}  // namespace
+
+void Game::Image24Click() {
+  show_mode(*this, "view_p.bmp", "use_n.bmp", "throw_n.bmp");
+  invmode = "view";
+}
+
+void Game::Image25Click() {
+  show_mode(*this, "view_n.bmp", "use_p.bmp", "throw_n.bmp");
+  invmode = "use";
+}
+
+void Game::Image26Click() {
+  show_mode(*this, "view_n.bmp", "use_n.bmp", "throw_p.bmp");
+  invmode = "drop";
+}

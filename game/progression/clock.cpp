@@ -1,0 +1,103 @@
+// The one-second game clock (calendar, time of day, needs) and the countdown
+// of a lethal location.
+#include "game/game.h"
+
+namespace colors = form::colors;
+
+namespace {
+
+// Adds one need's rate; an overflow is capped at 100 and reported.
+bool rise(double& need, double rate) {
+  need += rate;
+  if (need <= 100) return false;
+  need = 100;
+  return true;
+}
+
+}  // namespace
+
+void Game::Timer2Timer() {
+  daytick += 1;
+
+  // Time of day: the word changes at fixed ticks of the day.
+  struct Period {
+    int tick;
+    const char* word;
+    form::Color color;
+  };
+  static const Period kPeriods[] = {
+      {50, "Утро", colors::aqua},
+      {150, "День", colors::lime},
+      {350, "Вечер", colors::silver},
+      {450, "Ночь", colors::black},
+  };
+  for (const Period& p : kPeriods) {
+    if (daytick != p.tick) continue;
+    daytime = p.word;
+    form["Label2"].font.color = p.color;
+    form["Label2"].caption = daytime;
+  }
+
+  // Day change, carried through week, month and year.
+  if (daytick == 600) {
+    day += 1;
+    if (day == 8) {
+      week += 1;
+      day = 1;
+    }
+    if (week == 5) {
+      month += 1;
+      week = 1;
+    }
+    if (month == 13) {
+      year += 1;
+      month = 1;
+    }
+    daytick = 1;
+    write_date();
+  }
+
+  // Needs at the rates of the location the character stands in. An
+  // overflowing hunger or thirst also tires and costs a health point.
+  if (rise(hero.hunger, loc.hungrate)) {
+    hero.fatigue += loc.tiredrate;
+    hero.health -= 1;
+  }
+  if (rise(hero.thirst, loc.thirstrate)) {
+    hero.fatigue += loc.tiredrate;
+    hero.health -= 1;
+  }
+  hero.fatigue += loc.tiredrate;
+  if (daytime == "Ночь") hero.fatigue += loc.tiredrate;
+  if (hero.fatigue > 100) {
+    hero.fatigue = 100;
+    hero.health -= 1;
+  }
+  // Armour absorbs its resistance in percent of the dose; above 100 % it
+  // lowers the dose already taken.
+  const double absorbed = loc.radrate == 0 ? 0.0 : hero.armradres * loc.radrate / 100;
+  if (rise(hero.radiation, loc.radrate - absorbed)) hero.health -= 1;
+
+  if (hero.health <= 0) {
+    hero.health = 0;
+    // The status panel is redrawn after the death as well, even when the
+    // death sequence ends by reporting a missing death picture (the error
+    // passes on to the dispatcher; this only makes sure the final health
+    // is shown).
+    struct RedrawAfter {
+      Game& game;
+      ~RedrawAfter() { game.showpercents(); }
+    } redraw{*this};
+    stdeath();
+    return;
+  }
+  showpercents();
+}
+
+void Game::Timer4Timer() {
+  deadcount -= 1;
+  if (deadcount <= 0) {
+    form["Timer4"].stop();
+    stdeath();
+  }
+}

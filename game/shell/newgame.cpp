@@ -1,0 +1,45 @@
+// The new-game sequence behind the menu's start button.
+#include "core/convert.h"
+#include "game/game.h"
+
+void Game::write_date() {
+  using core::str;
+  form["Label1"].caption = "Год: " + str(year) + "  Месяц: " + str(month) +
+                           "  Неделя: " + str(week) + "  День: " + str(day);
+}
+
+void Game::BitBtn1Click() {
+  const std::string name = form["Edit2"].caption;
+  if (name.empty()) return;
+  stop_music();
+  curmusic.clear();
+  lasttalk.clear();
+  rng.seed_with(rt.clock_seed());
+  newgame();
+  questst = "live";
+  year = 2015;
+  month = 9;
+  week = 1;
+  day = 1;
+  daytick = 1;
+  daytime = "Утро";
+  invnext = 1;
+  write_date();
+  form["Label2"].font.color = form::colors::aqua;
+  form["Label2"].caption = daytime;
+  loadhero();
+  hero.name = name;
+  setgun("Руки", 0, 100);
+  setarmor("Рубашка и джинсы", 2, 100);
+  setinv();
+  showroamkin();
+  showinv();
+  invmode = "view";
+  park("menu", 2000);
+  form["Image35"].visible = false;
+  park("intro", 0);
+  introstep = 1;
+  form["Timer6"].set_interval(20000);
+  loadintro("1.txt");
+  form["Timer6"].start();
+}

@@ -1,0 +1,43 @@
+// Window creation, panel parking and the picture-button press.
+#include "core/data_error.h"
+#include "core/picture.h"
+#include "game/game.h"
+
+void Game::FormCreate() {
+  form.screen_left = 10;
+  form.screen_top = 10;
+  menustep = 1;
+  music.init();
+  music.set_volume(30);
+  music.start();
+  // The sprites the window shows before any rule loads one. They belong to
+  // the window's look, so a missing one leaves its button blank.
+  for (form::Control& c : form.controls()) {
+    if (c.kind != form::Kind::Image || c.picture_file.empty() || !c.picture.isNull()) continue;
+    if (c.picture_file.rfind("Data\\", 0) != 0) continue;
+    if (auto file = root.find(c.picture_file)) {
+      try {
+        c.picture = core::load_picture(root, c.picture_file);
+      } catch (const core::DataError&) {
+        // a broken design sprite is drawn blank, like a missing one
+      }
+    }
+  }
+}
+
+void Game::park(const std::string& panel, int left) { form[panel].left = left; }
+
+void Game::load_picture(const std::string& image, const std::string& file) {
+  QImage picture = core::load_picture(root, file);
+  form::Control& c = form[image];
+  c.picture = std::move(picture);
+  c.picture_file = file;
+}
+
+void Game::press(const std::string& image, const std::string& pressed, const std::string& normal,
+                 bool wait_after) {
+  load_picture(image, pressed);
+  rt.wait(200);
+  load_picture(image, normal);
+  if (wait_after) rt.wait(100);
+}

@@ -1,0 +1,108 @@
+// The safe rewrite of a data file, with a fault at every step.
+#include "core/safe_rewrite.h"
+
+#include <gtest/gtest.h>
+
+#include "core/data_error.h"
+#include "scratch.h"
+
+namespace fs = std::filesystem;
+using namespace core;
+using core_test::read_bytes;
+using core_test::scratch_dir;
+using core_test::write_bytes;
+
+namespace {
+
+const std::string kOld = "once\r\n\xCD\xEE\xE6\r\naviable\r\n";
+const std::vector<std::string> kNew = {"once", "Нож", "unaviable", "always", "Ёлка", "aviable"};
+const std::string kNewBytes =
+    "once\r\n\xCD\xEE\xE6\r\nunaviable\r\nalways\r\n\xA8\xEB\xEA\xE0\r\naviable\r\n";
+// Create, one write per line, flush, sync, close, rename.
+const int kSteps = 1 + static_cast<int>(kNew.size()) + 4;
+
+class SafeRewrite : public ::testing::Test {
+ protected:
+  void TearDown() override { inject_write_fault(0); }
+};
+
+}  // namespace
+
+TEST_F(SafeRewrite, WritesWindows1251WithCrLf) {
+  const fs::path dir = scratch_dir();
+  write_bytes(dir / "Data" / "Pickup" / "1.pkp", kOld);
+  DataRoot root(dir);
+  inject_write_fault(0);
+  safe_rewrite(root, "data\\pickup\\1.pkp", "data\\pickup\\1.pkp.tmp", kNew);
+  EXPECT_EQ(write_steps_done(), kSteps);
+  EXPECT_EQ(read_bytes(dir / "Data/Pickup/1.pkp"), kNewBytes);
+  // The temporary file is gone, and no file of another case was added.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Data/Pickup"), fs::directory_iterator()),
+            1);
+}
+
+TEST_F(SafeRewrite, AFaultAtAnyStepLeavesTheOriginalWhole) {
+  const fs::path dir = scratch_dir();
+  const fs::path file = dir / "Data" / "Pickup" / "1.pkp";
+  write_bytes(file, kOld);
+  DataRoot root(dir);
+  for (int k = 1; k <= kSteps; ++k) {
+    inject_write_fault(k);
+    try {
+      safe_rewrite(root, "data\\pickup\\1.pkp", "data\\pickup\\1.pkp.tmp", kNew);
+      FAIL() << "no error at step " << k;
+    } catch (const DataError& e) {
+      EXPECT_EQ(e.file(), "data\\pickup\\1.pkp");
+      EXPECT_NE(e.text().find("Cannot write file"), std::string::npos) << e.text();
+    }
+    EXPECT_EQ(write_steps_done(), k);
+    EXPECT_EQ(read_bytes(file), kOld) << "step " << k;
+    EXPECT_FALSE(fs::exists(dir / "Data/Pickup/1.pkp.tmp")) << "step " << k;
+  }
+  inject_write_fault(0);
+  safe_rewrite(root, "data\\pickup\\1.pkp", "data\\pickup\\1.pkp.tmp", kNew);
+  EXPECT_EQ(read_bytes(file), kNewBytes);
+}
+
+TEST_F(SafeRewrite, ReusesTheExistingNameAndCreatesMissingFiles) {
+  const fs::path dir = scratch_dir();
+  write_bytes(dir / "Data" / "Fights" / "Fight.MAP", "old\r\n");
+  write_bytes(dir / "Data" / "Fights" / "FIGHT.TMP", "stale");
+  DataRoot root(dir);
+  safe_rewrite(root, "data\\fights\\fight.map", "data\\fights\\fight.tmp", {"1", "2"});
+  EXPECT_EQ(read_bytes(dir / "Data/Fights/Fight.MAP"), "1\r\n2\r\n");
+  EXPECT_FALSE(fs::exists(dir / "Data/Fights/FIGHT.TMP"));
+  EXPECT_FALSE(fs::exists(dir / "Data/Fights/fight.map"));
+
+  safe_rewrite(root, "data\\fights\\new.map", "data\\fights\\new.tmp", {});
+  EXPECT_EQ(read_bytes(dir / "Data/Fights/new.map"), "");
+}
+
+TEST_F(SafeRewrite, RefusesBadPathsWithoutTouchingAnything) {
+  const fs::path dir = scratch_dir();
+  write_bytes(dir / "Data" / "a.pkp", kOld);
+  DataRoot root(dir);
+  EXPECT_THROW(safe_rewrite(root, "data\\a.pkp", "data\\nowhere\\a.tmp", kNew), DataError);
+  EXPECT_THROW(safe_rewrite(root, "data\\a.pkp", "..\\a.tmp", kNew), DataError);
+  EXPECT_THROW(safe_rewrite(root, "data\\nowhere\\a.pkp", "data\\a.tmp", kNew), DataError);
+  // The temporary file must not be the file itself: that would empty it.
+  EXPECT_THROW(safe_rewrite(root, "data\\a.pkp", "DATA\\A.PKP", kNew), DataError);
+  EXPECT_EQ(read_bytes(dir / "Data/a.pkp"), kOld);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Data"), fs::directory_iterator()), 1);
+}
+
+TEST_F(SafeRewrite, ARealOsFailureIsReported) {
+  const fs::path dir = scratch_dir();
+  write_bytes(dir / "Data" / "a.pkp", kOld);
+  fs::create_directories(dir / "Data" / "a.tmp");  // a folder where the temporary file goes
+  DataRoot root(dir);
+  try {
+    safe_rewrite(root, "data\\a.pkp", "data\\a.tmp", kNew);
+    FAIL();
+  } catch (const DataError& e) {
+    EXPECT_EQ(e.file(), "data\\a.pkp");
+    EXPECT_GT(e.text().size(), std::string("Cannot write file: ").size());
+  }
+  EXPECT_EQ(read_bytes(dir / "Data/a.pkp"), kOld);
+  EXPECT_TRUE(fs::is_directory(dir / "Data/a.tmp"));
+}

@@ -1,0 +1,129 @@
+#pragma once
+// A small item catalogue for the items tests, written with label lines like
+// the game's own files, and a character holding bare hands and plain clothes.
+#include <string>
+#include <vector>
+
+#include "support/game_fixture.h"
+
+struct ItemRecord {
+  std::string name;
+  std::string picture;
+  int quantity = 1;
+  int weight = 1;
+  std::string kind;
+  int ref = 0;
+  int price = 0;
+  std::string description;
+};
+
+inline std::vector<std::string> item_lines(const ItemRecord& r) {
+  return {"Название",   r.name,
+          "Картинка",   r.picture,
+          "Количество", std::to_string(r.quantity),
+          "Вес",        std::to_string(r.weight),
+          "Тип",        r.kind,
+          "Номер",      std::to_string(r.ref),
+          "Цена",       std::to_string(r.price),
+          "Описание",   r.description};
+}
+
+inline std::vector<std::string> gun_lines(int id, const std::string& ammo, int single, int burst,
+                                          int mindmg, int maxdmg, int state = 100, int wearmin = 1,
+                                          int wearmax = 2) {
+  return {"Номер",      std::to_string(id),
+          "Патроны",    ammo,
+          "Одиночный",  std::to_string(single),
+          "Очередь",    std::to_string(burst),
+          "Мин",        std::to_string(mindmg),
+          "Макс",       std::to_string(maxdmg),
+          "Состояние",  std::to_string(state),
+          "Износ мин",  std::to_string(wearmin),
+          "Износ макс", std::to_string(wearmax),
+          "Текст 1",    "t1",
+          "Текст 2",    "t2",
+          "Текст 3",    "t3",
+          "Текст 4",    "t4"};
+}
+
+inline std::vector<std::string> armor_lines(int id, int protect, int radres, int state = 100,
+                                            int wearmin = 1, int wearmax = 3,
+                                            const std::string& text = "броня") {
+  return {"Номер",      std::to_string(id),
+          "Защита",     std::to_string(protect),
+          "Радиация",   std::to_string(radres),
+          "Состояние",  std::to_string(state),
+          "Износ мин",  std::to_string(wearmin),
+          "Износ макс", std::to_string(wearmax),
+          "Текст",      text};
+}
+
+inline std::vector<std::string> consumable_lines(int id, int life, int fatiguecut, int needcut) {
+  return {"Номер",     std::to_string(id),         "Жизнь", std::to_string(life),
+          "Усталость", std::to_string(fatiguecut), "Нужда", std::to_string(needcut)};
+}
+
+inline std::vector<std::string> join(const std::vector<std::vector<std::string>>& parts) {
+  std::vector<std::string> all;
+  for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+class ItemsTest : public GameTest {
+ protected:
+  static constexpr const char* kItems = "Data\\Objects\\items.dat";
+
+  void SetUp() override {
+    write_file(
+        kItems,
+        join({item_lines({"Руки", "Data\\Pictures\\hands.bmp", 1, 0, "gun", 1, 0, "Кулаки"}),
+              item_lines(
+                  {"Рубашка и джинсы", "Data\\Pictures\\shirt.bmp", 1, 0, "armor", 1, 0, "Одежда"}),
+              item_lines(
+                  {"Обрез", "Data\\Pictures\\obrez.bmp", 1, 3, "gun", 2, 500, "Старое ружье"}),
+              item_lines({"АК-74", "Data\\Pictures\\ak.bmp", 1, 4, "gun", 3, 1500, "Автомат"}),
+              item_lines({"Куртка", "Data\\Pictures\\jacket.bmp", 1, 5, "armor", 2, 300,
+                          "Кожаная куртка"}),
+              item_lines({"Патроны 5.45", "Data\\Pictures\\ammo.bmp", 30, 1, "ammo", 0, 10,
+                          "Пачка патронов"}),
+              item_lines({"Консервы", "Data\\Pictures\\food.bmp", 1, 1, "food", 1, 20, "Тушенка"}),
+              item_lines(
+                  {"Вода", "Data\\Pictures\\water.bmp", 1, 1, "drink", 1, 15, "Бутылка воды"}),
+              item_lines(
+                  {"Аптечка", "Data\\Pictures\\medkit.bmp", 1, 1, "medik", 1, 100, "Бинты и йод"}),
+              item_lines({"Ремнабор", "Data\\Pictures\\tools.bmp", 1, 2, "toolkit_w", 0, 50,
+                          "Для оружия"}),
+              item_lines({"Ремкомплект", "Data\\Pictures\\kit.bmp", 1, 2, "toolkit_a", 0, 60,
+                          "Для брони"}),
+              item_lines({"Кристалл", "Data\\Pictures\\crystal.bmp", 1, 1, "artefact", 0, 900,
+                          "Светится"})}));
+    write_file("Data\\Objects\\guns.dat",
+               join({gun_lines(1, "нет", 0, 0, 1, 3), gun_lines(2, "Дробь", 2, 0, 10, 20, 55),
+                     gun_lines(3, "Патроны 5.45", 1, 3, 8, 12, 40, 2, 4)}));
+    write_file("Data\\Objects\\armor.dat",
+               join({armor_lines(1, 0, 0), armor_lines(2, 4, 10, 30, 1, 2, "кожа")}));
+    write_file("Data\\Objects\\food.dat", consumable_lines(1, 5, 10, 30));
+    write_file("Data\\Objects\\drink.dat", consumable_lines(1, 2, 5, 40));
+    write_file("Data\\Objects\\medik.dat", consumable_lines(1, 20, 15, 25));
+    game->hero.maxhealth = 50;
+    game->hero.health = 50;
+    game->hero.capacity = 100;
+    game->setgun("Руки", 0, 100);
+    game->setarmor("Рубашка и джинсы", 2, 100);
+    ASSERT_EQ(game->invnext, 1);
+  }
+
+  // Adds items to the inventory, each of them expected to fit.
+  void carry(const std::vector<std::string>& names, int state = 100) {
+    for (const auto& n : names) ASSERT_EQ(game->addtoinv(n, state), 1) << n;
+  }
+
+  std::vector<std::string> slot_names() const {
+    std::vector<std::string> names;
+    for (int i = 1; i < game->invnext; ++i) names.push_back(game->invslots[i].name);
+    return names;
+  }
+
+  const std::string& message() { return ctl("Label5").caption; }
+  bool message_shown() { return ctl("Label5").visible; }
+};

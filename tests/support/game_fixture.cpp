@@ -1,0 +1,168 @@
+#include "support/game_fixture.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <QImage>
+
+#include "core/cp1251.h"
+
+#ifndef VETROVAY_TEST_TMP
+#define VETROVAY_TEST_TMP "/tmp/vetrovay-tests"
+#endif
+#ifndef VETROVAY_DEMO_DATA
+#define VETROVAY_DEMO_DATA "demo"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path scratch_folder() {
+  const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  fs::path p = fs::path(VETROVAY_TEST_TMP) / "game" /
+               (std::string(info->test_suite_name()) + "." + info->name());
+  fs::remove_all(p);
+  fs::create_directories(p);
+  return p;
+}
+
+fs::path real_path(const fs::path& dir, const std::string& game_path) {
+  fs::path p = dir;
+  std::string part;
+  for (char ch : game_path) {
+    if (ch == '\\' || ch == '/') {
+      p /= part;
+      part.clear();
+    } else {
+      part += ch;
+    }
+  }
+  return p / part;
+}
+
+}  // namespace
+
+GameTest::GameTest() : dir(scratch_folder()), root(dir) {
+  rt.seed = 12345;
+  game = std::make_unique<Game>(root, rt, music);
+  game->on_error = [this](const std::string& message) { errors.push_back(message); };
+  scheduler = std::make_unique<Scheduler>(game->form, 1);
+}
+
+GameTest::~GameTest() = default;
+
+void GameTest::write_file(const std::string& game_path, const std::vector<std::string>& lines,
+                          bool final_newline) {
+  // Tests name existing folders in any letter case; reuse them.
+  fs::path p = root.find(game_path).value_or(real_path(dir, game_path));
+  fs::create_directories(p.parent_path());
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    out << core::utf8_to_cp1251(lines[i]);
+    if (i + 1 < lines.size() || final_newline) out << "\r\n";
+  }
+}
+
+std::string GameTest::read_bytes(const std::string& game_path) const {
+  auto p = root.find(game_path);
+  if (!p) return {};
+  std::ifstream in(*p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::vector<std::string> GameTest::read_lines(const std::string& game_path) const {
+  std::vector<std::string> lines;
+  std::istringstream in(read_bytes(game_path));
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(core::cp1251_to_utf8(line));
+  }
+  return lines;
+}
+
+bool GameTest::exists(const std::string& game_path) const {
+  return root.find(game_path).has_value();
+}
+
+void GameTest::use_demo_data() {
+  fs::copy(fs::path(VETROVAY_DEMO_DATA) / "Data", dir / "Data",
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+void GameTest::write_start_file(int maxhealth, int strength, double hunger, double thirst,
+                                double fatigue, double radiation, int money) {
+  auto num = [](double v) {
+    std::ostringstream s;
+    s << v;
+    return s.str();
+  };
+  write_file("Data\\Config\\roamkin.cfg",
+             {"Стартовые параметры", "Здоровье", "", std::to_string(maxhealth), "Сила",
+              std::to_string(strength), "Ловкость", "10", "Интеллект", "10", "Опыт", "0",
+              "Следующий уровень", "100", "Уровень", "1", "Деньги", std::to_string(money),
+              "Голод", num(hunger), "Жажда", num(thirst), "Усталость", num(fatigue), "Облучение",
+              num(radiation)});
+}
+
+void GameTest::advance(int64_t ms) {
+  const int64_t end = rt.now + ms;
+  while (true) {
+    scheduler->sync(rt.now);
+    auto due = scheduler->next_due();
+    if (!due || *due > end) break;
+    if (*due > rt.now) rt.now = *due;
+    game->tick(scheduler->take_due(rt.now));
+  }
+  if (rt.now < end) rt.now = end;
+  scheduler->sync(rt.now);
+}
+
+void GameTest::write_picture(const std::string& game_path, int width, int height) {
+  fs::path p = real_path(dir, game_path);
+  fs::create_directories(p.parent_path());
+  QImage img(width, height, QImage::Format_RGB32);
+  img.fill(qRgb(40, 80, 120));
+  img.save(QString::fromStdString(p.string()), "BMP");
+}
+
+void GameTest::write_minimal_game() {
+  write_start_file();
+  write_file("Data\\Objects\\items.dat",
+             {"Имя", "Руки", "Картинка", "Data\\Pictures\\hands.bmp", "Количество", "1", "Вес",
+              "0", "Тип", "gun", "Номер", "1", "Цена", "0", "Описание", "Голые руки",
+              "Имя", "Рубашка и джинсы", "Картинка", "Data\\Pictures\\shirt.bmp", "Количество",
+              "1", "Вес", "0", "Тип", "armor", "Номер", "1", "Цена", "0", "Описание",
+              "Обычная одежда"});
+  write_file("Data\\Objects\\guns.dat",
+             {"Номер", "1", "Патроны", "нет", "Одиночный", "0", "Очередь", "0", "Мин", "1",
+              "Макс", "3", "Состояние", "100", "Износ мин", "0", "Износ макс", "0", "Текст", "a",
+              "Текст", "b", "Текст", "c", "Текст", "d"});
+  write_file("Data\\Objects\\armor.dat",
+             {"Номер", "1", "Защита", "0", "Радиация", "0", "Состояние", "100", "Износ мин", "0",
+              "Износ макс", "0", "Текст", "одежда"});
+  write_file("Data\\Config\\inventory.cfg", {}, false);
+  for (int i = 1; i <= 5; ++i)
+    write_file("Data\\Intro\\" + std::to_string(i) + ".txt", {"Слайд " + std::to_string(i)});
+  std::vector<std::string> loc = {"Локация", "Пустошь", "Картинка", "Data\\Pictures\\area.bmp",
+                                  "Место", "Перекресток", "Картинка",
+                                  "Data\\Pictures\\place.bmp", "Музыка",
+                                  "Data\\Music\\none.mp3"};
+  write_picture("Data\\Pictures\\area.bmp", 100, 100);
+  write_picture("Data\\Pictures\\place.bmp", 137, 137);
+  for (const char* label : {"Вверх", "Вниз", "Влево", "Вправо", "Разговоры", "Торговец",
+                            "Предметы", "Бой", "Начало боя", "Один раз", "Смертельно"}) {
+    loc.push_back(label);
+    loc.push_back("no");
+  }
+  for (const char* label : {"Время", "Голод", "Жажда", "Усталость", "Радиация"}) {
+    loc.push_back(label);
+    loc.push_back("0");
+  }
+  loc.push_back("----");
+  loc.push_back("Пустой перекресток.");
+  write_file("data\\levels\\locations\\1.loc", loc);
+}

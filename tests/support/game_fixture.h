@@ -1,0 +1,61 @@
+#pragma once
+// A game on a scratch data folder, in virtual time, with the music recorded.
+// Tests write the data files they need (Windows-1251, CR LF) and drive the
+// engine's handlers and timers directly.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "audio/music.h"
+#include "core/paths.h"
+#include "game/game.h"
+#include "game/runtime.h"
+#include "game/scheduler.h"
+
+class GameTest : public ::testing::Test {
+ protected:
+  GameTest();
+  ~GameTest() override;
+
+  // Writes a data file at a game path ("Data\\Config\\roamkin.cfg"), creating
+  // its folders; lines are UTF-8 and written as Windows-1251 with CR LF.
+  void write_file(const std::string& game_path, const std::vector<std::string>& lines,
+                  bool final_newline = true);
+  // Raw bytes of a data file ("" when missing).
+  std::string read_bytes(const std::string& game_path) const;
+  // Lines of a data file, converted to UTF-8.
+  std::vector<std::string> read_lines(const std::string& game_path) const;
+  bool exists(const std::string& game_path) const;
+  // Copies the bundled demo data into the scratch folder.
+  void use_demo_data();
+
+  // A character start file with the given values (defaults are sensible).
+  void write_start_file(int maxhealth = 100, int strength = 5, double hunger = 0,
+                        double thirst = 0, double fatigue = 0, double radiation = 0,
+                        int money = 100);
+
+  // A plain 24-bit BMP picture of the given size.
+  void write_picture(const std::string& game_path, int width, int height);
+  // The least a new game needs: the start file, a catalogue holding the
+  // default weapon and armour, an empty inventory start file, the five intro
+  // texts and a plain location "1" with no pictures named.
+  void write_minimal_game();
+
+  // Lets virtual time pass, firing timers in order.
+  void advance(int64_t ms);
+  // Dispatches like a click in the window (errors collected in `errors`).
+  void click(const std::string& control) { game->click(control); scheduler->sync(rt.now); }
+  void pick(const std::string& list, int row) { game->pick(list, row); scheduler->sync(rt.now); }
+
+  form::Control& ctl(const std::string& name) { return game->form[name]; }
+
+  std::filesystem::path dir;
+  core::DataRoot root;
+  VirtualRuntime rt;
+  audio::RecordingMusic music;
+  std::unique_ptr<Game> game;
+  std::unique_ptr<Scheduler> scheduler;
+  std::vector<std::string> errors;
+};

@@ -1,0 +1,9 @@
+#pragma once
+// JSON text of the form model and of the game records, one object a line.
+#include <string>
+
+#include "game/game.h"
+
+std::string json_string(const std::string& utf8);
+std::string control_json(const form::Form& form, const form::Control& c);
+std::string state_json(const Game& game);
