@@ -216,7 +216,7 @@ TEST_F(UseTest, TakingOffIsRefusedWhenTheInventoryHasNoRoom) {
 }
 
 TEST_F(UseTest, TheStatusLinesTakeOffInUseModeAndShowInViewMode) {
-  write_picture("Data\Pictures\hands.bmp", 20, 10);
+  write_picture("Data\\Pictures\\hands.bmp", 20, 10);
   carry({"АК-74"}, 90);
   carry({"Кристалл"});
   show();

@@ -146,7 +146,9 @@ TEST_F(WorldReset, InterruptedResetLeavesEachFileWhole) {
       break;
     }
     // The reset stops at the failure: the fight map is reached only after the pickup files.
-    if (pickup == before) EXPECT_EQ(read_lines(kFightMap), Lines{"Двор"}) << "step " << step;
+    if (pickup == before) {
+      EXPECT_EQ(read_lines(kFightMap), Lines{"Двор"}) << "step " << step;
+    }
   }
 }
 
