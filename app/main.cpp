@@ -32,6 +32,8 @@ bool set(const char* variable) {
 
 int main(int argc, char** argv) {
   const char* program = argc > 0 ? argv[0] : "vetrovay";
+  std::string command_line = program;
+  for (int i = 1; i < argc; ++i) command_line += std::string(" ") + argv[i];
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -60,7 +62,7 @@ int main(int argc, char** argv) {
   }
   if (!set("QT_QPA_PLATFORM") && !set("DISPLAY") && !set("WAYLAND_DISPLAY")) {
     std::cerr << "vetrovay: no display found. Run it under a virtual display: xvfb-run -a "
-              << program << "\n";
+              << command_line << "\n";
     return 1;
   }
 

@@ -26,23 +26,18 @@ std::string read_bytes(const DataRoot& root, const std::string& game_path) {
 
 }  // namespace
 
-DataReader::DataReader(const DataRoot& root, std::string game_path) : path_(std::move(game_path)) {
-  const std::string bytes = read_bytes(root, path_);
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find('\n', start);
-    const size_t next = end == std::string::npos ? bytes.size() : end + 1;
-    if (end == std::string::npos) end = bytes.size();
-    if (end > start && bytes[end - 1] == '\r') --end;
-    lines_.push_back(cp1251_to_utf8(std::string_view(bytes).substr(start, end - start)));
-    start = next;
-  }
-}
+DataReader::DataReader(const DataRoot& root, std::string game_path)
+    : path_(std::move(game_path)), bytes_(read_bytes(root, path_)) {}
 
 std::string DataReader::line() {
   ++read_;
-  if (next_ >= lines_.size()) return {};
-  return lines_[next_++];
+  if (next_ >= bytes_.size()) return {};
+  const size_t start = next_;
+  size_t end = bytes_.find('\n', start);
+  next_ = end == std::string::npos ? bytes_.size() : end + 1;
+  if (end == std::string::npos) end = bytes_.size();
+  if (end > start && bytes_[end - 1] == '\r') --end;
+  return cp1251_to_utf8(std::string_view(bytes_).substr(start, end - start));
 }
 
 void DataReader::skip(int n) {

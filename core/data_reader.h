@@ -16,7 +16,7 @@ class DataReader {
   // missing or cannot be read.
   DataReader(const DataRoot& root, std::string game_path);
 
-  bool eof() const { return next_ >= lines_.size(); }
+  bool eof() const { return next_ >= bytes_.size(); }
   // The next line (empty past the end).
   std::string line();
   // Reads and drops n lines.
@@ -30,7 +30,7 @@ class DataReader {
 
  private:
   std::string path_;
-  std::vector<std::string> lines_;
+  std::string bytes_;  // the whole file; lines are cut and converted as they are read
   size_t next_ = 0;
   int read_ = 0;
 };

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <algorithm>
 #include <limits>
 
 #include "core/cp1251.h"
@@ -69,47 +70,113 @@ int write_steps_done() {
   return g_steps_done;
 }
 
-void safe_rewrite(const DataRoot& root, const std::string& file, const std::string& temp,
-                  const std::vector<std::string>& lines) {
-  const fs::path target = root.for_write(file);
-  const fs::path temp_path = root.for_write(temp);
-  if (target == temp_path)
-    throw DataError("Cannot write file: the temporary file is the file itself", file);
+namespace {
 
-  // The new file keeps the permissions of the one it replaces.
+struct Target {
+  fs::path file;
+  fs::path temp;
   mode_t mode = 0644;
-  struct stat st {};
-  if (::stat(target.c_str(), &st) == 0) mode = st.st_mode & 07777;
+};
 
+Target resolve(const DataRoot& root, const std::string& file, const std::string& temp) {
+  Target t{root.for_write(file), root.for_write(temp)};
+  if (t.file == t.temp)
+    throw DataError("Cannot write file: the temporary file is the file itself", file);
+  // The new file keeps the permissions of the one it replaces.
+  struct stat st {};
+  if (::stat(t.file.c_str(), &st) == 0) t.mode = st.st_mode & 07777;
+  return t;
+}
+
+// Writes the complete new content to the temporary file; with `durable` it is
+// synced to disk before the file is closed. Every line counts as one write
+// step for fault injection, though the bytes go to the kernel in one piece.
+void write_temp(const Target& t, const std::vector<std::string>& lines, bool durable) {
   int fd = -1;
   bool created = false;
   try {
     begin_step();
-    fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    fd = ::open(t.temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     check(fd >= 0);
     created = true;
-    (void)::fchmod(fd, mode);
+    (void)::fchmod(fd, t.mode);
+    std::string bytes;
     for (const std::string& line : lines) {
       begin_step();
-      write_all(fd, utf8_to_cp1251(line) + "\r\n");
+      bytes += utf8_to_cp1251(line);
+      bytes += "\r\n";
     }
-    // Lines go straight to the kernel, so there is no user-space buffer left
-    // to flush; the step is kept so the step count stays the same.
     begin_step();
+    write_all(fd, bytes);
     begin_step();
-    check(::fsync(fd) == 0);
+    if (durable) check(::fsync(fd) == 0);
     begin_step();
     const int closing = fd;
     fd = -1;
     check(::close(closing) == 0);
-    begin_step();
-    check(::rename(temp_path.c_str(), target.c_str()) == 0);
-  } catch (const StepFailed& failed) {
+  } catch (const StepFailed&) {
     if (fd >= 0) ::close(fd);
-    if (created) ::unlink(temp_path.c_str());
-    throw DataError(std::string("Cannot write file: ") + std::strerror(failed.error), file);
+    if (created) ::unlink(t.temp.c_str());
+    throw;
   }
-  sync_folder(target.parent_path());
+}
+
+void replace(const Target& t) {
+  begin_step();
+  check(::rename(t.temp.c_str(), t.file.c_str()) == 0);
+}
+
+[[noreturn]] void fail(const StepFailed& failed, const std::string& file) {
+  throw DataError(std::string("Cannot write file: ") + std::strerror(failed.error), file);
+}
+
+}  // namespace
+
+void safe_rewrite(const DataRoot& root, const std::string& file, const std::string& temp,
+                  const std::vector<std::string>& lines) {
+  const Target t = resolve(root, file, temp);
+  try {
+    write_temp(t, lines, true);
+    replace(t);
+  } catch (const StepFailed& failed) {
+    ::unlink(t.temp.c_str());
+    fail(failed, file);
+  }
+  sync_folder(t.file.parent_path());
+}
+
+void safe_rewrite_all(const DataRoot& root, const std::vector<Rewrite>& rewrites) {
+  std::vector<Target> targets;
+  for (const Rewrite& r : rewrites) targets.push_back(resolve(root, r.file, r.temp));
+  size_t i = 0;
+  bool renaming = false;
+  try {
+    // Every new content first, then one sync of the file system, then the
+    // renames: each file is old or new at any moment, at the cost of one
+    // sync instead of one per file.
+    for (; i < rewrites.size(); ++i) write_temp(targets[i], rewrites[i].lines, false);
+    if (!targets.empty()) {
+      const int fd = ::open(targets[0].temp.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+      check(fd >= 0);
+      const int synced = ::syncfs(fd);
+      ::close(fd);
+      check(synced == 0);
+    }
+    renaming = true;
+    for (i = 0; i < rewrites.size(); ++i) replace(targets[i]);
+  } catch (const StepFailed& failed) {
+    // Temporary files not yet renamed go; the originals they were for stay.
+    for (size_t j = renaming ? i : 0; j < targets.size(); ++j) ::unlink(targets[j].temp.c_str());
+    fail(failed, i < rewrites.size() ? rewrites[i].file : rewrites.back().file);
+  }
+  std::vector<fs::path> folders;
+  for (const Target& t : targets) {
+    fs::path folder = t.file.parent_path();
+    if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+      folders.push_back(folder);
+      sync_folder(folder);
+    }
+  }
 }
 
 }  // namespace core

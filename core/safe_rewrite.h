@@ -16,6 +16,17 @@ namespace core {
 void safe_rewrite(const DataRoot& root, const std::string& file, const std::string& temp,
                   const std::vector<std::string>& lines);
 
+// Several files at once, each safely: all temporary files are written, the
+// file system is synced once, then each replaces its original. A failure
+// while writing leaves every original as it was; the DataError names the
+// file whose step failed.
+struct Rewrite {
+  std::string file;
+  std::string temp;
+  std::vector<std::string> lines;
+};
+void safe_rewrite_all(const DataRoot& root, const std::vector<Rewrite>& rewrites);
+
 // Fault injection for tests and the scripted runner: the write step with the
 // given 1-based number (counted from the call) fails as if the disk were
 // full; 0 turns it off. Steps: create temp, each line write, flush, sync,

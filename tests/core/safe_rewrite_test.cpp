@@ -106,3 +106,35 @@ TEST_F(SafeRewrite, ARealOsFailureIsReported) {
   EXPECT_EQ(read_bytes(dir / "Data/a.pkp"), kOld);
   EXPECT_TRUE(fs::is_directory(dir / "Data/a.tmp"));
 }
+
+TEST_F(SafeRewrite, SeveralFilesAtOnceAreEachOldOrNewWhateverStepFails) {
+  const fs::path dir = scratch_dir();
+  const std::vector<std::string> names = {"a", "b", "c"};
+  for (const std::string& n : names) write_bytes(dir / "Data" / "Pickup" / (n + ".pkp"), kOld);
+  DataRoot root(dir);
+  std::vector<Rewrite> rewrites;
+  for (const std::string& n : names)
+    rewrites.push_back({"data\\pickup\\" + n + ".pkp", "data\\pickup\\" + n + ".pkp.tmp", kNew});
+  // Three temporary files (create, lines, flush, sync, close) and three renames.
+  const int steps = 3 * (1 + static_cast<int>(kNew.size()) + 3) + 3;
+  for (int k = 1; k <= steps; ++k) {
+    inject_write_fault(k);
+    EXPECT_THROW(safe_rewrite_all(root, rewrites), DataError) << "step " << k;
+    int renewed = 0;
+    for (const std::string& n : names) {
+      const std::string bytes = read_bytes(dir / "Data" / "Pickup" / (n + ".pkp"));
+      EXPECT_TRUE(bytes == kOld || bytes == kNewBytes) << "step " << k << " file " << n;
+      renewed += bytes == kNewBytes;
+      EXPECT_FALSE(fs::exists(dir / "Data" / "Pickup" / (n + ".pkp.tmp"))) << "step " << k;
+      write_bytes(dir / "Data" / "Pickup" / (n + ".pkp"), kOld);
+    }
+    // Until the renames begin, nothing has changed.
+    if (k <= steps - 3) {
+      EXPECT_EQ(renewed, 0) << "step " << k;
+    }
+  }
+  inject_write_fault(0);
+  safe_rewrite_all(root, rewrites);
+  for (const std::string& n : names)
+    EXPECT_EQ(read_bytes(dir / "Data" / "Pickup" / (n + ".pkp")), kNewBytes);
+}

@@ -8,9 +8,9 @@ namespace colors = form::colors;
 
 namespace {
 
-class ClockTest : public GameTest {
+class ProgressionClock : public GameTest {
  protected:
-  ClockTest() {
+  ProgressionClock() {
     game->year = 2015;
     game->month = 9;
     game->week = 1;
@@ -18,6 +18,7 @@ class ClockTest : public GameTest {
     game->daytick = 200;
     game->daytime = "День";
     game->hero.health = game->hero.maxhealth = 100;
+    ctl("Timer5").stop();  // the menu's opening animation is long over
     for (const char* name : {"death1.bmp", "death2.bmp"}) {
       std::filesystem::create_directories(dir / "Data" / "Death");
       QImage(350, 217, QImage::Format_RGB32)
@@ -40,7 +41,7 @@ class ClockTest : public GameTest {
   }
 };
 
-TEST_F(ClockTest, DateCarriesThroughWeekMonthAndYear) {
+TEST_F(ProgressionClock, DateCarriesThroughWeekMonthAndYear) {
   struct Case {
     int day, week, month, year;
     int want_day, want_week, want_month, want_year;
@@ -74,7 +75,7 @@ TEST_F(ClockTest, DateCarriesThroughWeekMonthAndYear) {
   EXPECT_EQ(ctl("Label1").caption, "unchanged");
 }
 
-TEST_F(ClockTest, TimeOfDayChangesAtItsTicksOnly) {
+TEST_F(ProgressionClock, TimeOfDayChangesAtItsTicksOnly) {
   game->daytick = 1;
   game->daytime = "Утро";
   ctl("Label2").caption = "Утро";
@@ -97,7 +98,7 @@ TEST_F(ClockTest, TimeOfDayChangesAtItsTicksOnly) {
   EXPECT_EQ(game->day, 2);  // the night went on over the day change
 }
 
-TEST_F(ClockTest, TimeOfDayColours) {
+TEST_F(ProgressionClock, TimeOfDayColours) {
   struct Case {
     int tick;
     const char* word;
@@ -122,7 +123,7 @@ TEST_F(ClockTest, TimeOfDayColours) {
   EXPECT_EQ(ctl("Label2").font.color, colors::white);
 }
 
-TEST_F(ClockTest, NeedsRiseAtTheLocationRates) {
+TEST_F(ProgressionClock, NeedsRiseAtTheLocationRates) {
   rates(0.5, 0.5, 0.2);
   ticks(20);
   EXPECT_DOUBLE_EQ(game->hero.hunger, 10);
@@ -141,7 +142,7 @@ TEST_F(ClockTest, NeedsRiseAtTheLocationRates) {
   EXPECT_DOUBLE_EQ(game->hero.hunger, 10.5);
 }
 
-TEST_F(ClockTest, RatesTakeEffectFromTheNextTick) {
+TEST_F(ProgressionClock, RatesTakeEffectFromTheNextTick) {
   rates(1, 0, 0);
   ticks(3);
   game->loc.hungrate = 2;  // a move to another location
@@ -149,7 +150,7 @@ TEST_F(ClockTest, RatesTakeEffectFromTheNextTick) {
   EXPECT_DOUBLE_EQ(game->hero.hunger, 7);
 }
 
-TEST_F(ClockTest, OverflowingHungerTiresAndCostsHealthEveryTick) {
+TEST_F(ProgressionClock, OverflowingHungerTiresAndCostsHealthEveryTick) {
   rates(0.5, 0, 0.2);
   game->hero.hunger = 99.8;
   ticks(1);
@@ -163,7 +164,7 @@ TEST_F(ClockTest, OverflowingHungerTiresAndCostsHealthEveryTick) {
   EXPECT_EQ(ctl("Label3").caption, "Здоровье:  98/100");
 }
 
-TEST_F(ClockTest, EachOverflowingNeedCostsOneHealthPoint) {
+TEST_F(ProgressionClock, EachOverflowingNeedCostsOneHealthPoint) {
   // Thirst alone.
   rates(0, 1, 0.5);
   game->hero.thirst = 100;
@@ -200,7 +201,7 @@ TEST_F(ClockTest, EachOverflowingNeedCostsOneHealthPoint) {
   EXPECT_DOUBLE_EQ(game->hero.fatigue, 100);
 }
 
-TEST_F(ClockTest, ArmourAbsorbsItsShareOfTheRadiation) {
+TEST_F(ProgressionClock, ArmourAbsorbsItsShareOfTheRadiation) {
   struct Case {
     int resistance;
     double rate, want;
@@ -223,7 +224,7 @@ TEST_F(ClockTest, ArmourAbsorbsItsShareOfTheRadiation) {
   EXPECT_EQ(game->hero.health, 99);
 }
 
-TEST_F(ClockTest, NegativeRatesHaveNoLowerBound) {
+TEST_F(ProgressionClock, NegativeRatesHaveNoLowerBound) {
   rates(-1, -0.5, -0.25);
   game->hero.hunger = 0.5;
   ticks(2);
@@ -232,7 +233,7 @@ TEST_F(ClockTest, NegativeRatesHaveNoLowerBound) {
   EXPECT_DOUBLE_EQ(game->hero.fatigue, -0.5);
 }
 
-TEST_F(ClockTest, NeedsWarningOnTheMessageLine) {
+TEST_F(ProgressionClock, NeedsWarningOnTheMessageLine) {
   struct Case {
     double hunger, thirst, fatigue;
     const char* text;
@@ -264,7 +265,7 @@ TEST_F(ClockTest, NeedsWarningOnTheMessageLine) {
   EXPECT_EQ(ctl("Label5").caption, "другое");
 }
 
-TEST_F(ClockTest, LastHealthPointsLostInOneTickKill) {
+TEST_F(ProgressionClock, LastHealthPointsLostInOneTickKill) {
   rates(1, 1, 0);
   game->hero.health = 1;
   game->hero.hunger = 100;
@@ -285,7 +286,7 @@ TEST_F(ClockTest, LastHealthPointsLostInOneTickKill) {
   EXPECT_EQ(game->daytick, tick);
 }
 
-TEST_F(ClockTest, HealthLeftAfterAnOverflowKeepsTheCharacterAlive) {
+TEST_F(ProgressionClock, HealthLeftAfterAnOverflowKeepsTheCharacterAlive) {
   rates(1, 0, 0);
   game->hero.health = 2;
   game->hero.hunger = 100;

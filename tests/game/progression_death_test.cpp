@@ -11,9 +11,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class DeathTest : public GameTest {
+class ProgressionDeath : public GameTest {
  protected:
-  DeathTest() {
+  ProgressionDeath() {
     game->year = 2015;
     game->month = 9;
     game->week = 1;
@@ -21,6 +21,7 @@ class DeathTest : public GameTest {
     game->daytick = 100;
     game->daytime = "Утро";
     game->hero.health = game->hero.maxhealth = 100;
+    ctl("Timer5").stop();  // the menu's opening animation is long over
     write_death_pictures();
   }
 
@@ -64,7 +65,7 @@ class DeathTest : public GameTest {
   }
 };
 
-TEST_F(DeathTest, DeathScreenShowsAndStopsTheGame) {
+TEST_F(ProgressionDeath, DeathScreenShowsAndStopsTheGame) {
   play();
   ctl("Timer1").start();  // a fight was running
   ctl("Label5").caption.clear();
@@ -86,7 +87,7 @@ TEST_F(DeathTest, DeathScreenShowsAndStopsTheGame) {
   EXPECT_FALSE(ctl("Image4").picture.isNull());
 }
 
-TEST_F(DeathTest, DeathPictureChoice) {
+TEST_F(ProgressionDeath, DeathPictureChoice) {
   // Find a seed for each picture rather than trust one fixed draw.
   uint32_t high = 0, low = 0;
   for (uint32_t s = 1; s < 1000 && (!high || !low); ++s) {
@@ -115,7 +116,7 @@ TEST_F(DeathTest, DeathPictureChoice) {
   EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(DeathTest, ReturnToTheMenuAfterTenSeconds) {
+TEST_F(ProgressionDeath, ReturnToTheMenuAfterTenSeconds) {
   play();
   game->start_track("Data\\Music\\place.mp3", true);
   const uint32_t place_music = game->musicstream;
@@ -154,7 +155,7 @@ TEST_F(DeathTest, ReturnToTheMenuAfterTenSeconds) {
   EXPECT_EQ(game->hero.health, 0);
 }
 
-TEST_F(DeathTest, LethalLocationKillsAfterItsSeconds) {
+TEST_F(ProgressionDeath, LethalLocationKillsAfterItsSeconds) {
   play();
   enter_lethal_location(3);
   advance(2000);
@@ -169,7 +170,7 @@ TEST_F(DeathTest, LethalLocationKillsAfterItsSeconds) {
   EXPECT_EQ(game->hero.health, 100);
 }
 
-TEST_F(DeathTest, LethalLocationWithNoTimeKillsAtTheFirstTick) {
+TEST_F(ProgressionDeath, LethalLocationWithNoTimeKillsAtTheFirstTick) {
   for (int deadtime : {0, -5}) {
     SCOPED_TRACE(deadtime);
     park("death", 1920);
@@ -184,7 +185,7 @@ TEST_F(DeathTest, LethalLocationWithNoTimeKillsAtTheFirstTick) {
   }
 }
 
-TEST_F(DeathTest, DyingInALethalLocationDiesOnlyOnce) {
+TEST_F(ProgressionDeath, DyingInALethalLocationDiesOnlyOnce) {
   // By the needs: the location's countdown must not kill a second time.
   play();
   enter_lethal_location(15);
@@ -219,7 +220,7 @@ TEST_F(DeathTest, DyingInALethalLocationDiesOnlyOnce) {
   EXPECT_FALSE(ctl("Timer7").enabled);
 }
 
-TEST_F(DeathTest, MissingDeathPictureIsReportedAndDeathCompletes) {
+TEST_F(ProgressionDeath, MissingDeathPictureIsReportedAndDeathCompletes) {
   fs::remove_all(dir / "Data" / "Death");
   play();
   enter_lethal_location(30);
@@ -244,7 +245,7 @@ TEST_F(DeathTest, MissingDeathPictureIsReportedAndDeathCompletes) {
   EXPECT_EQ(errors.size(), 1u);
 }
 
-TEST_F(DeathTest, FailedPictureDoesNotShowAnEarlierDeathsPicture) {
+TEST_F(ProgressionDeath, FailedPictureDoesNotShowAnEarlierDeathsPicture) {
   game->handle([this] { game->stdeath(); });
   ASSERT_FALSE(ctl("Image4").picture.isNull());
   advance(10000);
@@ -255,17 +256,18 @@ TEST_F(DeathTest, FailedPictureDoesNotShowAnEarlierDeathsPicture) {
   EXPECT_TRUE(ctl("Image4").picture_file.empty());
 }
 
-TEST_F(DeathTest, NewGameAfterDeath) {
-  write_start_file(80);
-  write_file("Data\\Intro\\1.txt", {"Начало."});
+TEST_F(ProgressionDeath, NewGameAfterDeath) {
+  fs::remove_all(dir / "Data");
+  use_demo_data();
   game->handle([this] { game->FormCreate(); });
+  ctl("Timer5").start();
   scheduler->sync(rt.now);
   advance(5000);  // the menu's opening animation
   game->type("Edit2", "Игрок");
   click("BitBtn1");
   click("BitBtn5");  // skip the intro
   ASSERT_TRUE(ctl("Timer2").enabled);
-  ASSERT_TRUE(errors.empty());
+  ASSERT_TRUE(errors.empty()) << errors[0];
   about_to_starve();
   advance(1000);
   ASSERT_TRUE(dead_screen());
@@ -276,7 +278,7 @@ TEST_F(DeathTest, NewGameAfterDeath) {
   click("BitBtn1");
   EXPECT_EQ(ctl("intro").left, 0);
   EXPECT_TRUE(ctl("Timer6").enabled);
-  EXPECT_EQ(game->hero.health, 80);
+  EXPECT_EQ(game->hero.health, game->hero.maxhealth);
   click("BitBtn5");
   EXPECT_TRUE(ctl("Timer2").enabled);
   EXPECT_EQ(game->daytick, 1);

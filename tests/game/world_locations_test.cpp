@@ -201,7 +201,6 @@ TEST_F(WorldLocations, MissingPictureStopsTheRefreshAtThatStep) {
 }
 
 TEST_F(WorldLocations, QuestButtonsOfTheBackRoom) {
-  write_start_file();
   LocFile f;
   f.place = "Каморка";
   write_loc("k", f);

@@ -88,13 +88,14 @@ TEST_F(WorldReset, OnlyPickupFilesAreResetInNameOrder) {
 
 TEST_F(WorldReset, ChanceEntriesAreBackInAboutAThirdOfTheGames) {
   Lines lines;
-  for (int i = 0; i < 20; ++i) lines.insert(lines.end(), {"шанс", "Камень", "aviable"});
+  for (int i = 0; i < 40; ++i) lines.insert(lines.end(), {"шанс", "Камень", "aviable"});
   write_pickup("1", lines);
   int available = 0, total = 0;
-  for (uint32_t game_no = 1; game_no <= 100; ++game_no) {
+  for (uint32_t game_no = 1; game_no <= 50; ++game_no) {
     new_game(game_no);
-    for (size_t i = 2; i < pickup_lines("1").size(); i += 3) {
-      available += pickup_lines("1")[i] == "aviable";
+    const Lines now = pickup_lines("1");
+    for (size_t i = 2; i < now.size(); i += 3) {
+      available += now[i] == "aviable";
       ++total;
     }
   }
