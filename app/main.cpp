@@ -1,7 +1,6 @@
 // The game in its window. The data folder is the working folder (or the one
 // given with --data); it must hold the game's "Data" folder.
 #include <QApplication>
-#include <QStyleFactory>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -67,7 +66,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
-  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  QApplication::setStyle("Fusion");  // the same look on every desktop
   ui::install_font_substitutions();
 
   std::unique_ptr<audio::Music> music = audio::make_sdl_music();

@@ -194,7 +194,7 @@ void later_panels(Builder& b) {
 void menu_panel(Builder& b) {
   b.open_panel("menu", 0, 0, 777, 521, black).font = font(kTimes, 13, false, silver);
   b.label("Label43", 224, 185, "Vetrovay Demo Version").font = font(kTimes, 21, true, yellow);
-  Control& sign = b.label("Label44", 563, 496, "Vetrovay team, 2026");
+  Control& sign = b.label("Label44", 563, 496, "© Vetrovay");
   sign.font = font(kTimes, 16, false, silver, true);
   sign.visible = false;
   Control& emblem = b.image("Image33", 662, 423, 113, 97);

@@ -43,29 +43,6 @@ TEST_F(CatalogueTest, TheFirstMatchingRecordWinsAndTheScanStopsThere) {
   EXPECT_EQ(catalogue::find_consumable(root, catalogue::kFood, 3).life, 1);
 }
 
-TEST_F(CatalogueTest, RecordsReadIntoTheirFieldsInFileOrder) {
-  const guns g = catalogue::find_gun(root, 3);
-  EXPECT_EQ(g.ammo, "Патроны 5.45");
-  EXPECT_EQ(g.single, 1);
-  EXPECT_EQ(g.burst, 3);
-  EXPECT_EQ(g.mindmg, 8);
-  EXPECT_EQ(g.maxdmg, 12);
-  EXPECT_EQ(g.state, 40);
-  EXPECT_EQ(g.wearmin, 2);
-  EXPECT_EQ(g.wearmax, 4);
-  EXPECT_EQ(g.text4, "t4");
-  const armors a = catalogue::find_armor(root, 2);
-  EXPECT_EQ(a.protect, 4);
-  EXPECT_EQ(a.radres, 10);
-  EXPECT_EQ(a.state, 30);
-  EXPECT_EQ(a.wearmax, 2);
-  EXPECT_EQ(a.text, "кожа");
-  const consumable m = catalogue::find_consumable(root, catalogue::kMedik, 1);
-  EXPECT_EQ(m.life, 20);
-  EXPECT_EQ(m.fatiguecut, 15);
-  EXPECT_EQ(m.needcut, 25);
-}
-
 TEST_F(CatalogueTest, AKeyNoRecordMatchesIsAnErrorNamingKeyAndFile) {
   core::DataError e = error_of([&] { catalogue::find_item(root, "Лазер"); });
   EXPECT_EQ(e.text(), "Item 'Лазер' not found");

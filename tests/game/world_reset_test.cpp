@@ -86,6 +86,18 @@ TEST_F(WorldReset, OnlyPickupFilesAreResetInNameOrder) {
   EXPECT_TRUE(std::filesystem::is_symlink(dir / "data" / "levels" / "Pickup" / "f.pkp"));
 }
 
+TEST_F(WorldReset, DrawOf65LeavesTheItemTakenAnd66PutsItBack) {
+  auto seed_drawing = [](int wanted) {
+    for (uint32_t seed = 1;; ++seed)
+      if (core::RandomSource(seed).Random(100) == wanted) return seed;
+  };
+  for (const auto& [drawn, expected] : {std::pair{65, "unaviable"}, std::pair{66, "aviable"}}) {
+    write_pickup("1", {"шанс", "Камень", "aviable"});
+    new_game(seed_drawing(drawn));
+    EXPECT_EQ(pickup_lines("1"), (Lines{"шанс", "Камень", expected})) << "draw " << drawn;
+  }
+}
+
 TEST_F(WorldReset, ChanceEntriesAreBackInAboutAThirdOfTheGames) {
   Lines lines;
   for (int i = 0; i < 40; ++i) lines.insert(lines.end(), {"шанс", "Камень", "aviable"});
