@@ -24,6 +24,7 @@ void Game::BitBtn1Click() {
   daytick = 1;
   daytime = "Утро";
   invnext = 1;
+  invload = 0;  // the inventory is empty from here on, so the old equipment always fits
   write_date();
   form["Label2"].font.color = form::colors::aqua;
   form["Label2"].caption = daytime;

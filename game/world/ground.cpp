@@ -90,8 +90,14 @@ void Game::pickup(int row) {
   if (row < 0 || row >= static_cast<int>(ground.rows.size())) return;
   const std::string name = ground.rows[static_cast<size_t>(row)];
 
-  // The inventory comes first: an overloaded character leaves the ground as it is.
-  if (addtoinv(name, 100) != 1) return;
+  // An overloaded character leaves the ground as it is (addtoinv refuses with
+  // its own message). The item joins the inventory only once the pickup file
+  // has been rewritten, so a failed rewrite never leaves it both carried and
+  // lying on the ground.
+  if (!hasroom(catalogue::find_item(root, name), 0)) {
+    addtoinv(name, 100);
+    return;
+  }
 
   // The first entry of that name not yet taken is the one picked up: a dropped
   // ("once") item leaves the file, a placed one stays marked as taken.
@@ -107,6 +113,7 @@ void Game::pickup(int row) {
     add_entry(lines, e);
   }
   core::safe_rewrite(root, file, file + ".tmp", lines);
+  addtoinv(name, 100);
 
   setitems();
   showinv();

@@ -87,3 +87,23 @@ TEST_F(NewGameTest, ReseedsFromTheClock) {
   core::RandomSource expected(777);
   EXPECT_EQ(game->rng.Random(1000000), expected.Random(1000000));
 }
+
+TEST_F(NewGameTest, TheOldEquipmentNeverBlocksTheNewGamesDefaults) {
+  start("Первый");
+  click("BitBtn5");
+  // Heavy equipment and a full load from the first game.
+  write_file("Data\\Objects\\items.dat",
+             {"Имя", "Руки", "Картинка", "x", "Количество", "1", "Вес", "0", "Тип", "gun",
+              "Номер", "1", "Цена", "0", "Описание", "-", "Имя", "Рубашка и джинсы", "Картинка",
+              "x", "Количество", "1", "Вес", "0", "Тип", "armor", "Номер", "1", "Цена", "0",
+              "Описание", "-", "Имя", "Пулемет", "Картинка", "x", "Количество", "1", "Вес",
+              "3900", "Тип", "gun", "Номер", "1", "Цена", "0", "Описание", "-"});
+  game->hero.gunname = "Пулемет";
+  game->invload = game->hero.capacity;
+  game->park("menu", 0);
+  start("Второй");
+  EXPECT_TRUE(errors.empty()) << errors[0];
+  EXPECT_EQ(game->hero.gunname, "Руки");
+  EXPECT_EQ(game->invnext, 1);
+  EXPECT_EQ(game->invload, 0);
+}

@@ -187,6 +187,9 @@ TEST_F(WorldGround, InterruptedPickupLeavesTheOldOrTheNewFile) {
     EXPECT_EQ(bytes, old_bytes) << "step " << step;
     EXPECT_NE(errors[0].find("Cannot write file"), std::string::npos);
     EXPECT_EQ(rows("PItems"), (Lines{"Нож", "Фляга"}));  // not refreshed
+    // The item was not taken: it is still on the ground, so not carried.
+    EXPECT_EQ(game->invnext, 1) << "step " << step;
+    EXPECT_EQ(game->invload, 0) << "step " << step;
   }
   // Create, three lines, flush, sync, close, rename.
   EXPECT_EQ(failures, 8);
