@@ -54,9 +54,9 @@ struct World {
     std::vector<std::string> items;
     for (int i = 0; i < 5000; ++i) {
       const std::string n = std::to_string(i);
-      items.insert(items.end(), {"Имя", "Хлам " + n, "Картинка", "x.bmp", "Количество", "1",
-                                 "Вес", "1", "Тип", "artefact", "Номер", "0", "Цена", n,
-                                 "Описание", "Ненужная вещь номер " + n});
+      items.insert(items.end(),
+                   {"Имя", "Хлам " + n, "Картинка", "x.bmp", "Количество", "1", "Вес", "1", "Тип",
+                    "artefact", "Номер", "0", "Цена", n, "Описание", "Ненужная вещь номер " + n});
     }
     write(objects / "items.dat", items);
     std::ofstream(objects / "items.dat", std::ios::binary | std::ios::app) << demo_items;
@@ -76,7 +76,8 @@ struct World {
       const fs::path p = pickup / ("extra" + std::to_string(f) + ".pkp");
       std::vector<std::string> few;
       for (int i = 0; i < 6; ++i)
-        few.insert(few.end(), {i % 2 ? "always" : "random", "Хлам " + std::to_string(i), "aviable"});
+        few.insert(few.end(),
+                   {i % 2 ? "always" : "random", "Хлам " + std::to_string(i), "aviable"});
       write(p, few);
     }
   }

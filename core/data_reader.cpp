@@ -10,9 +10,7 @@
 
 namespace core {
 
-namespace {
-
-std::string read_bytes(const DataRoot& root, const std::string& game_path) {
+std::string read_data_file(const DataRoot& root, const std::string& game_path) {
   const std::optional<std::filesystem::path> file = root.find(game_path);
   std::error_code ec;
   if (!file || !std::filesystem::is_regular_file(*file, ec))
@@ -24,10 +22,8 @@ std::string read_bytes(const DataRoot& root, const std::string& game_path) {
   return bytes;
 }
 
-}  // namespace
-
 DataReader::DataReader(const DataRoot& root, std::string game_path)
-    : path_(std::move(game_path)), bytes_(read_bytes(root, path_)) {}
+    : path_(std::move(game_path)), bytes_(read_data_file(root, path_)) {}
 
 std::string DataReader::line() {
   ++read_;

@@ -35,6 +35,10 @@ class DataReader {
   int read_ = 0;
 };
 
+// The raw bytes of a data file; DataError "File not found" when it is
+// missing, not a regular file or cannot be read.
+std::string read_data_file(const DataRoot& root, const std::string& game_path);
+
 // Every line of a data file (UTF-8), for texts read whole.
 std::vector<std::string> read_all_lines(const DataRoot& root, const std::string& game_path);
 

@@ -10,6 +10,8 @@
 #include <iterator>
 #include <optional>
 
+#include "core/data_reader.h"
+
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
@@ -161,14 +163,7 @@ QImage load_jpeg(const std::string& bytes, const std::string& game_path) {
 }  // namespace
 
 QImage load_picture(const DataRoot& root, const std::string& game_path) {
-  const std::optional<std::filesystem::path> file = root.find(game_path);
-  std::error_code ec;
-  if (!file || !std::filesystem::is_regular_file(*file, ec))
-    throw DataError("File not found", game_path);
-  std::ifstream in(*file, std::ios::binary);
-  if (!in) throw DataError("File not found", game_path);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw DataError("File not found", game_path);
+  const std::string bytes = read_data_file(root, game_path);
 
   if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return load_bmp(bytes, game_path);
   if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&

@@ -8,7 +8,9 @@ Scheduler::Scheduler(form::Form& form, int min_interval)
     if (c.kind == form::Kind::Timer) entries_.push_back(Entry{&c});
 }
 
-int Scheduler::period(const Entry& e) const { return std::max(min_interval_, e.interval); }
+int Scheduler::period(const Entry& e) const {
+  return std::max(min_interval_, e.interval);
+}
 
 void Scheduler::sync(int64_t now) {
   for (Entry& e : entries_) {

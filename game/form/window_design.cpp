@@ -28,8 +28,7 @@ struct Builder {
     if (const Control* p = f.find(panel)) c.font = p->font;
     return f.add(std::move(c));
   }
-  Control& open_panel(const std::string& name, int left, int top, int width, int height,
-                      Color bg) {
+  Control& open_panel(const std::string& name, int left, int top, int width, int height, Color bg) {
     panel.clear();
     Control& p = add(Kind::Panel, name, left, top, width, height);
     p.background = bg;
@@ -216,9 +215,9 @@ void menu_panel(Builder& b) {
   edit.font = font("MS Sans Serif", 11, false, black);
   edit.visible = false;
   const Font push = font(kTimes, 16, true, navy);
-  for (auto [name, top, caption] : {std::tuple{"BitBtn1", 320, "Начать игру"},
-                                    std::tuple{"BitBtn2", 376, "Информация"},
-                                    std::tuple{"BitBtn3", 432, "Выход"}}) {
+  for (auto [name, top, caption] :
+       {std::tuple{"BitBtn1", 320, "Начать игру"}, std::tuple{"BitBtn2", 376, "Информация"},
+        std::tuple{"BitBtn3", 432, "Выход"}}) {
     Control& btn = b.button(name, 345, top, 105, 33, caption);
     btn.font = push;
     btn.visible = false;

@@ -44,6 +44,10 @@ void Game::end_intro() {
   park("intro", 2000);
 }
 
-void Game::BitBtn5Click() { end_intro(); }
+void Game::BitBtn5Click() {
+  end_intro();
+}
 
-void Game::Memo4MouseDown() { form.focus = "BitBtn5"; }
+void Game::Memo4MouseDown() {
+  form.focus = "BitBtn5";
+}

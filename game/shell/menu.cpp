@@ -59,7 +59,9 @@ void Game::BitBtn4Click() {
   form.focus = "Edit2";
 }
 
-void Game::Memo3MouseDown() { form.focus = "BitBtn4"; }
+void Game::Memo3MouseDown() {
+  form.focus = "BitBtn4";
+}
 
 void Game::BitBtn3Click() {
   form.closed = true;

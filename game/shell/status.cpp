@@ -9,9 +9,13 @@ namespace colors = form::colors;
 
 namespace {
 
-std::string percent(double need) { return str(core::Round(need)) + " %"; }
+std::string percent(double need) {
+  return str(core::Round(need)) + " %";
+}
 
-bool over_limit(double need) { return core::Round(need) > 75; }
+bool over_limit(double need) {
+  return core::Round(need) > 75;
+}
 
 // The labels that both status refreshes write: health and the four needs.
 void write_health_and_needs(form::Form& f, const rmkin& hero) {

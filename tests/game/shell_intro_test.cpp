@@ -16,9 +16,8 @@ class IntroTest : public GameTest {
     click("BitBtn1");
   }
   bool music_played(const std::string& file) {
-    return std::any_of(music.streams.begin(), music.streams.end(), [&](const auto& s) {
-      return s.file.find(file) != std::string::npos;
-    });
+    return std::any_of(music.streams.begin(), music.streams.end(),
+                       [&](const auto& s) { return s.file.find(file) != std::string::npos; });
   }
 };
 

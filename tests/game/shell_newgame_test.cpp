@@ -40,7 +40,7 @@ TEST_F(NewGameTest, StartsTheIntroWithTheCharacterReadAndNamed) {
   EXPECT_TRUE(ctl("Timer6").enabled);
   EXPECT_EQ(ctl("Timer6").interval, 20000);
   EXPECT_EQ(ctl("Memo4").lines, std::vector<std::string>{"Слайд 1"});
-  EXPECT_FALSE(ctl("Timer2").enabled);  // the clock waits for the intro's end
+  EXPECT_FALSE(ctl("Timer2").enabled);   // the clock waits for the intro's end
   EXPECT_TRUE(game->musicfile.empty());  // the menu music was stopped
 }
 
@@ -93,11 +93,14 @@ TEST_F(NewGameTest, TheOldEquipmentNeverBlocksTheNewGamesDefaults) {
   click("BitBtn5");
   // Heavy equipment and a full load from the first game.
   write_file("Data\\Objects\\items.dat",
-             {"Имя", "Руки", "Картинка", "x", "Количество", "1", "Вес", "0", "Тип", "gun",
-              "Номер", "1", "Цена", "0", "Описание", "-", "Имя", "Рубашка и джинсы", "Картинка",
-              "x", "Количество", "1", "Вес", "0", "Тип", "armor", "Номер", "1", "Цена", "0",
-              "Описание", "-", "Имя", "Пулемет", "Картинка", "x", "Количество", "1", "Вес",
-              "3900", "Тип", "gun", "Номер", "1", "Цена", "0", "Описание", "-"});
+             {"Имя",        "Руки",  "Картинка",   "x",       "Количество", "1",
+              "Вес",        "0",     "Тип",        "gun",     "Номер",      "1",
+              "Цена",       "0",     "Описание",   "-",       "Имя",        "Рубашка и джинсы",
+              "Картинка",   "x",     "Количество", "1",       "Вес",        "0",
+              "Тип",        "armor", "Номер",      "1",       "Цена",       "0",
+              "Описание",   "-",     "Имя",        "Пулемет", "Картинка",   "x",
+              "Количество", "1",     "Вес",        "3900",    "Тип",        "gun",
+              "Номер",      "1",     "Цена",       "0",       "Описание",   "-"});
   game->hero.gunname = "Пулемет";
   game->invload = game->hero.capacity;
   game->park("menu", 0);

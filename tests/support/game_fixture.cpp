@@ -1,9 +1,8 @@
 #include "support/game_fixture.h"
 
+#include <QImage>
 #include <fstream>
 #include <sstream>
-
-#include <QImage>
 
 #include "core/cp1251.h"
 
@@ -100,12 +99,32 @@ void GameTest::write_start_file(int maxhealth, int strength, double hunger, doub
     s << v;
     return s.str();
   };
-  write_file("Data\\Config\\roamkin.cfg",
-             {"Стартовые параметры", "Здоровье", "", std::to_string(maxhealth), "Сила",
-              std::to_string(strength), "Ловкость", "10", "Интеллект", "10", "Опыт", "0",
-              "Следующий уровень", "100", "Уровень", "1", "Деньги", std::to_string(money),
-              "Голод", num(hunger), "Жажда", num(thirst), "Усталость", num(fatigue), "Облучение",
-              num(radiation)});
+  write_file("Data\\Config\\roamkin.cfg", {"Стартовые параметры",
+                                           "Здоровье",
+                                           "",
+                                           std::to_string(maxhealth),
+                                           "Сила",
+                                           std::to_string(strength),
+                                           "Ловкость",
+                                           "10",
+                                           "Интеллект",
+                                           "10",
+                                           "Опыт",
+                                           "0",
+                                           "Следующий уровень",
+                                           "100",
+                                           "Уровень",
+                                           "1",
+                                           "Деньги",
+                                           std::to_string(money),
+                                           "Голод",
+                                           num(hunger),
+                                           "Жажда",
+                                           num(thirst),
+                                           "Усталость",
+                                           num(fatigue),
+                                           "Облучение",
+                                           num(radiation)});
 }
 
 void GameTest::advance(int64_t ms) {
@@ -131,30 +150,41 @@ void GameTest::write_picture(const std::string& game_path, int width, int height
 
 void GameTest::write_minimal_game() {
   write_start_file();
-  write_file("Data\\Objects\\items.dat",
-             {"Имя", "Руки", "Картинка", "Data\\Pictures\\hands.bmp", "Количество", "1", "Вес",
-              "0", "Тип", "gun", "Номер", "1", "Цена", "0", "Описание", "Голые руки",
-              "Имя", "Рубашка и джинсы", "Картинка", "Data\\Pictures\\shirt.bmp", "Количество",
-              "1", "Вес", "0", "Тип", "armor", "Номер", "1", "Цена", "0", "Описание",
-              "Обычная одежда"});
+  write_file("Data\\Objects\\items.dat", {"Имя",        "Руки",
+                                          "Картинка",   "Data\\Pictures\\hands.bmp",
+                                          "Количество", "1",
+                                          "Вес",        "0",
+                                          "Тип",        "gun",
+                                          "Номер",      "1",
+                                          "Цена",       "0",
+                                          "Описание",   "Голые руки",
+                                          "Имя",        "Рубашка и джинсы",
+                                          "Картинка",   "Data\\Pictures\\shirt.bmp",
+                                          "Количество", "1",
+                                          "Вес",        "0",
+                                          "Тип",        "armor",
+                                          "Номер",      "1",
+                                          "Цена",       "0",
+                                          "Описание",   "Обычная одежда"});
   write_file("Data\\Objects\\guns.dat",
-             {"Номер", "1", "Патроны", "нет", "Одиночный", "0", "Очередь", "0", "Мин", "1",
-              "Макс", "3", "Состояние", "100", "Износ мин", "0", "Износ макс", "0", "Текст", "a",
-              "Текст", "b", "Текст", "c", "Текст", "d"});
+             {"Номер", "1", "Патроны",   "нет", "Одиночный", "0", "Очередь",    "0", "Мин",   "1",
+              "Макс",  "3", "Состояние", "100", "Износ мин", "0", "Износ макс", "0", "Текст", "a",
+              "Текст", "b", "Текст",     "c",   "Текст",     "d"});
   write_file("Data\\Objects\\armor.dat",
              {"Номер", "1", "Защита", "0", "Радиация", "0", "Состояние", "100", "Износ мин", "0",
               "Износ макс", "0", "Текст", "одежда"});
   write_file("Data\\Config\\inventory.cfg", {}, false);
   for (int i = 1; i <= 5; ++i)
     write_file("Data\\Intro\\" + std::to_string(i) + ".txt", {"Слайд " + std::to_string(i)});
-  std::vector<std::string> loc = {"Локация", "Пустошь", "Картинка", "Data\\Pictures\\area.bmp",
-                                  "Место", "Перекресток", "Картинка",
-                                  "Data\\Pictures\\place.bmp", "Музыка",
-                                  "Data\\Music\\none.mp3"};
+  std::vector<std::string> loc = {"Локация",  "Пустошь",
+                                  "Картинка", "Data\\Pictures\\area.bmp",
+                                  "Место",    "Перекресток",
+                                  "Картинка", "Data\\Pictures\\place.bmp",
+                                  "Музыка",   "Data\\Music\\none.mp3"};
   write_picture("Data\\Pictures\\area.bmp", 100, 100);
   write_picture("Data\\Pictures\\place.bmp", 137, 137);
-  for (const char* label : {"Вверх", "Вниз", "Влево", "Вправо", "Разговоры", "Торговец",
-                            "Предметы", "Бой", "Начало боя", "Один раз", "Смертельно"}) {
+  for (const char* label : {"Вверх", "Вниз", "Влево", "Вправо", "Разговоры", "Торговец", "Предметы",
+                            "Бой", "Начало боя", "Один раз", "Смертельно"}) {
     loc.push_back(label);
     loc.push_back("no");
   }

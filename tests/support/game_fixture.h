@@ -32,9 +32,8 @@ class GameTest : public ::testing::Test {
   void use_demo_data();
 
   // A character start file with the given values (defaults are sensible).
-  void write_start_file(int maxhealth = 100, int strength = 5, double hunger = 0,
-                        double thirst = 0, double fatigue = 0, double radiation = 0,
-                        int money = 100);
+  void write_start_file(int maxhealth = 100, int strength = 5, double hunger = 0, double thirst = 0,
+                        double fatigue = 0, double radiation = 0, int money = 100);
 
   // A plain 24-bit BMP picture of the given size.
   void write_picture(const std::string& game_path, int width, int height);
@@ -46,8 +45,14 @@ class GameTest : public ::testing::Test {
   // Lets virtual time pass, firing timers in order.
   void advance(int64_t ms);
   // Dispatches like a click in the window (errors collected in `errors`).
-  void click(const std::string& control) { game->click(control); scheduler->sync(rt.now); }
-  void pick(const std::string& list, int row) { game->pick(list, row); scheduler->sync(rt.now); }
+  void click(const std::string& control) {
+    game->click(control);
+    scheduler->sync(rt.now);
+  }
+  void pick(const std::string& list, int row) {
+    game->pick(list, row);
+    scheduler->sync(rt.now);
+  }
 
   form::Control& ctl(const std::string& name) { return game->form[name]; }
 

@@ -18,12 +18,8 @@ std::string color(form::Color c) {
   return buf;
 }
 
-std::string boolean(bool b) { return b ? "true" : "false"; }
-
-std::string string_array(const std::vector<std::string>& items) {
-  std::string out = "[";
-  for (size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + json_string(items[i]);
-  return out + "]";
+std::string boolean(bool b) {
+  return b ? "true" : "false";
 }
 
 // Builds one JSON object field by field.
@@ -42,15 +38,31 @@ struct Object {
 
 }  // namespace
 
+std::string json_lines(const std::vector<std::string>& items) {
+  std::string out = "[";
+  for (size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + json_string(items[i]);
+  return out + "]";
+}
+
 std::string json_string(const std::string& s) {
   std::string out = "\"";
   for (unsigned char ch : s) {
     switch (ch) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (ch < 0x20) {
           char buf[8];
@@ -83,10 +95,10 @@ std::string control_json(const form::Form& form, const form::Control& c) {
       o.str("text", c.caption).str("color", color(c.font.color));
       break;
     case Kind::Memo:
-      o.raw("lines", string_array(c.lines)).str("color", color(c.font.color));
+      o.raw("lines", json_lines(c.lines)).str("color", color(c.font.color));
       break;
     case Kind::List:
-      o.raw("rows", string_array(c.rows)).num("row", c.row).str("color", color(c.font.color));
+      o.raw("rows", json_lines(c.rows)).num("row", c.row).str("color", color(c.font.color));
       break;
     case Kind::Image:
       o.str("picture", c.picture_file);

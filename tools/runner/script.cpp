@@ -3,6 +3,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "core/data_reader.h"
 #include "core/safe_rewrite.h"
 #include "tools/runner/json.h"
 
@@ -24,6 +25,8 @@ blank followed by '#'.
   show CONTROL         print the control as one JSON object
   dump                 show every control
   state                print the game records as one JSON object
+  file PATH            print the lines of a data file (PATH as the game writes
+                       it, e.g. data\levels\Pickup\1.pkp) as one JSON object
   fault N              make the N-th file write step from now fail (testing aid;
                        0 turns it off)
 
@@ -38,7 +41,9 @@ ScriptRunner::ScriptRunner(const core::DataRoot& root, std::ostream& out)
   after_event();
 }
 
-void ScriptRunner::after_event() { scheduler_.sync(rt_.now); }
+void ScriptRunner::after_event() {
+  scheduler_.sync(rt_.now);
+}
 
 bool ScriptRunner::onscreen(const std::string& name) {
   const form::Control* c = game_.form.find(name);
@@ -136,9 +141,18 @@ bool ScriptRunner::run(const std::string& raw) {
       out_ << "unknown: " << name << "\n";
     }
   } else if (cmd == "dump") {
-    for (const form::Control& c : game_.form.controls()) out_ << control_json(game_.form, c) << "\n";
+    for (const form::Control& c : game_.form.controls())
+      out_ << control_json(game_.form, c) << "\n";
   } else if (cmd == "state") {
     out_ << state_json(game_) << "\n";
+  } else if (cmd == "file") {
+    // file PATH: the lines of a data file, PATH written as the game writes it.
+    std::string path;
+    words >> path;
+    game_.handle([&] {
+      out_ << "{\"file\":" << json_string(path)
+           << ",\"lines\":" << json_lines(core::read_all_lines(game_.root, path)) << "}\n";
+    });
   } else if (cmd == "fault") {
     int n = 0;
     words >> n;
