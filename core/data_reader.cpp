@@ -37,7 +37,13 @@ std::string DataReader::line() {
 }
 
 void DataReader::skip(int n) {
-  for (int i = 0; i < n; ++i) line();
+  // Dropped lines are only counted, not converted.
+  for (int i = 0; i < n; ++i) {
+    ++read_;
+    if (next_ >= bytes_.size()) continue;
+    const size_t end = bytes_.find('\n', next_);
+    next_ = end == std::string::npos ? bytes_.size() : end + 1;
+  }
 }
 
 int32_t DataReader::read_int() {

@@ -50,6 +50,8 @@ void Game::newgame() {
 
   // Dropped items go, placed ones come back: "always" for sure, any other
   // kind with one draw per entry in file order (r <= 65 leaves it taken).
+  // All files are rewritten together, with one sync of the disk for all.
+  std::vector<core::Rewrite> rewrites;
   for (const std::string& name : pickup_files(root)) {
     const std::string file = std::string(kPickupFolder) + "\\" + name;
     core::DataReader in(root, file);
@@ -65,8 +67,9 @@ void Game::newgame() {
       lines.push_back(std::move(item));
       lines.push_back(std::move(availability));
     }
-    core::safe_rewrite(root, file, file + ".tmp", lines);
+    rewrites.push_back({file, file + ".tmp", std::move(lines)});
   }
+  core::safe_rewrite_all(root, rewrites);
 
   // The fight map starts empty. A data set without fights may lack the
   // fights folder; it is made inside an existing levels folder. Without a
