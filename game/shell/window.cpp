@@ -1,5 +1,4 @@
 // Window creation, panel parking and the picture-button press.
-#include "core/data_error.h"
 #include "core/picture.h"
 #include "game/game.h"
 
@@ -10,18 +9,13 @@ void Game::FormCreate() {
   music.init();
   music.set_volume(30);
   music.start();
-  // The sprites the window shows before any rule loads one. They belong to
-  // the window's look, so a missing one leaves its button blank.
+  // The sprites the window shows before any rule loads one. A missing one
+  // leaves its button blank until a rule loads it; a broken one is reported
+  // like any bad data file.
   for (form::Control& c : form.controls()) {
     if (c.kind != form::Kind::Image || c.picture_file.empty() || !c.picture.isNull()) continue;
     if (c.picture_file.rfind("Data\\", 0) != 0) continue;
-    if (auto file = root.find(c.picture_file)) {
-      try {
-        c.picture = core::load_picture(root, c.picture_file);
-      } catch (const core::DataError&) {
-        // a broken design sprite is drawn blank, like a missing one
-      }
-    }
+    if (root.find(c.picture_file)) c.picture = core::load_picture(root, c.picture_file);
   }
 }
 
