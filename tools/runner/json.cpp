@@ -95,16 +95,16 @@ std::string control_json(const form::Form& form, const form::Control& c) {
       o.str("text", c.caption).str("color", color(c.font.color));
       break;
     case Kind::Memo:
-      o.raw("lines", json_lines(c.lines)).str("color", color(c.font.color));
+      o.str("color", color(c.font.color)).raw("lines", json_lines(c.lines));
       break;
     case Kind::List:
-      o.raw("rows", json_lines(c.rows)).num("row", c.row).str("color", color(c.font.color));
+      o.str("color", color(c.font.color)).raw("rows", json_lines(c.rows)).num("row", c.row);
       break;
     case Kind::Image:
       o.str("picture", c.picture_file);
       break;
     case Kind::Panel:
-      o.str("color", color(c.font.color)).str("background", color(c.background));
+      o.str("color", color(c.font.color));
       break;
     case Kind::Timer:
       o.num("interval", c.interval);
