@@ -6,7 +6,12 @@ file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(COPY ${DEMO}/Data DESTINATION ${WORK})
 if(EXISTS ${dir}/${name}.data)
-  file(COPY ${dir}/${name}.data/ DESTINATION ${WORK})
+  # Plain cp: file(COPY) skips files whose time stamps match, and a fresh
+  # checkout gives the overlay and the demo files the same time.
+  execute_process(COMMAND cp -R ${dir}/${name}.data/. ${WORK}/ RESULT_VARIABLE copied)
+  if(NOT copied EQUAL 0)
+    message(FATAL_ERROR "cannot lay ${name}.data over the demo data")
+  endif()
 endif()
 execute_process(COMMAND ${RUNNER} --data ${WORK}
   INPUT_FILE ${SCRIPT}
