@@ -98,3 +98,18 @@ TEST_F(MenuTest, TypingIsCutToTwentyCharacters) {
   game->type("Edit2", "Абвгдеёжзийклмнопрстуфх");
   EXPECT_EQ(ctl("Edit2").caption, "Абвгдеёжзийклмнопрст");
 }
+
+class WindowSpritesTest : public GameTest {};
+
+TEST_F(WindowSpritesTest, DesignSpritesLoadAtCreationAndABrokenOneIsReported) {
+  write_picture("Data\\Sprites\\Arrows\\up_n.bmp", 40, 35);
+  write_file("Data\\Sprites\\Arrows\\down_n.bmp", {"not a picture"});
+  game->handle([this] { game->FormCreate(); });
+  EXPECT_EQ(ctl("Image15").picture.width(), 40);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].find("Data\\Sprites\\Arrows\\down_n.bmp"), std::string::npos) << errors[0];
+  // The window itself was made before the sprites, and missing sprites are blank.
+  EXPECT_EQ(game->form.screen_left, 10);
+  EXPECT_EQ(music.volume, 30);
+  EXPECT_TRUE(ctl("Image17").picture.isNull());
+}
