@@ -25,7 +25,7 @@ std::string read_data_file(const DataRoot& root, const std::string& game_path) {
 DataReader::DataReader(const DataRoot& root, std::string game_path)
     : path_(std::move(game_path)), bytes_(read_data_file(root, path_)) {}
 
-std::string DataReader::line() {
+std::string_view DataReader::next_raw_line() {
   ++read_;
   if (next_ >= bytes_.size()) return {};
   const size_t start = next_;
@@ -33,17 +33,16 @@ std::string DataReader::line() {
   next_ = end == std::string::npos ? bytes_.size() : end + 1;
   if (end == std::string::npos) end = bytes_.size();
   if (end > start && bytes_[end - 1] == '\r') --end;
-  return cp1251_to_utf8(std::string_view(bytes_).substr(start, end - start));
+  return std::string_view(bytes_).substr(start, end - start);
+}
+
+std::string DataReader::line() {
+  return cp1251_to_utf8(next_raw_line());
 }
 
 void DataReader::skip(int n) {
   // Dropped lines are only counted, not converted.
-  for (int i = 0; i < n; ++i) {
-    ++read_;
-    if (next_ >= bytes_.size()) continue;
-    const size_t end = bytes_.find('\n', next_);
-    next_ = end == std::string::npos ? bytes_.size() : end + 1;
-  }
+  for (int i = 0; i < n; ++i) next_raw_line();
 }
 
 int32_t DataReader::read_int() {

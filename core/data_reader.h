@@ -4,6 +4,7 @@
 // no error. Numbers are converted strictly and errors name the file and line.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/paths.h"
@@ -29,6 +30,9 @@ class DataReader {
   const std::string& game_path() const { return path_; }
 
  private:
+  // The next line's bytes, without its line break; empty past the end.
+  std::string_view next_raw_line();
+
   std::string path_;
   std::string bytes_;  // the whole file; lines are cut and converted as they are read
   size_t next_ = 0;

@@ -43,3 +43,17 @@ std::string Scheduler::take_due(int64_t now) {
   best->due = now + period(*best);
   return best->timer->name;
 }
+
+void Scheduler::run_until(int64_t& now, int64_t end,
+                          const std::function<void(const std::string&)>& fire,
+                          const std::function<bool()>& stop) {
+  while (!stop || !stop()) {
+    sync(now);
+    const std::optional<int64_t> due = next_due();
+    if (!due || *due > end) break;
+    if (*due > now) now = *due;
+    fire(take_due(now));
+  }
+  if (now < end) now = end;
+  sync(now);
+}

@@ -4,6 +4,7 @@
 // again one interval after the moment it fired, so a timer that fell due
 // during a blocking wait fires once after it, not once per missed interval.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,12 @@ class Scheduler {
   // The timer due at or before now that is due first (ties in creation
   // order), marked as fired at now; empty when none is due.
   std::string take_due(int64_t now);
+
+  // Virtual time: moves `now` on to `end`, firing every timer that falls due
+  // on the way, in time order. A handler's blocking waits move `now` too, so
+  // it may end past `end`. `stop` ends the run early (the program ended).
+  void run_until(int64_t& now, int64_t end, const std::function<void(const std::string&)>& fire,
+                 const std::function<bool()>& stop = {});
 
  private:
   struct Entry {

@@ -128,16 +128,7 @@ void GameTest::write_start_file(int maxhealth, int strength, double hunger, doub
 }
 
 void GameTest::advance(int64_t ms) {
-  const int64_t end = rt.now + ms;
-  while (true) {
-    scheduler->sync(rt.now);
-    auto due = scheduler->next_due();
-    if (!due || *due > end) break;
-    if (*due > rt.now) rt.now = *due;
-    game->tick(scheduler->take_due(rt.now));
-  }
-  if (rt.now < end) rt.now = end;
-  scheduler->sync(rt.now);
+  scheduler->run_until(rt.now, rt.now + ms, [this](const std::string& t) { game->tick(t); });
 }
 
 void GameTest::write_picture(const std::string& game_path, int width, int height) {

@@ -55,17 +55,9 @@ bool ScriptRunner::onscreen(const std::string& name) {
 }
 
 void ScriptRunner::wait(int64_t ms) {
-  const int64_t end = rt_.now + ms;
-  while (!rt_.quit_requested) {
-    scheduler_.sync(rt_.now);
-    auto due = scheduler_.next_due();
-    if (!due || *due > end) break;
-    if (*due > rt_.now) rt_.now = *due;
-    std::string timer = scheduler_.take_due(rt_.now);
-    game_.tick(timer);
-  }
-  if (rt_.now < end) rt_.now = end;
-  after_event();
+  scheduler_.run_until(
+      rt_.now, rt_.now + ms, [this](const std::string& timer) { game_.tick(timer); },
+      [this] { return rt_.quit_requested; });
 }
 
 namespace {
