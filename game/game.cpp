@@ -68,6 +68,21 @@ void Game::register_handlers() {
       {"Image37", &Game::Image37Click},
       {"Label19", &Game::Label19Click},
       {"Label20", &Game::Label20Click},
+      // combat
+
+
+      // level-up
+
+
+      // conversations and quest
+
+
+      // trade
+
+
+      // outro
+
+
   };
   timers_ = {
       {"Timer2", &Game::Timer2Timer}, {"Timer3", &Game::Timer3Timer},

@@ -17,6 +17,7 @@
 #include "core/paths.h"
 #include "core/random.h"
 #include "game/form/form.h"
+#include "game/form/screens.h"
 #include "game/items/catalogue.h"
 #include "game/items/invitem.h"
 #include "game/runtime.h"
@@ -75,6 +76,13 @@ class Game {
   // music
   uint32_t musicstream = 0;
   std::string musicfile;  // data path of the track last started, "" once stopped
+  // combat records (combat/)
+
+  // level-up records (progression/)
+
+  // conversation records (world/)
+
+  // trade records (trade/)
 
   // ---- shell: character, status panel, message line (character.cpp, status.cpp) ----
   void loadhero();
@@ -91,8 +99,11 @@ class Game {
   void BitBtn3Click();
   void BitBtn4Click();
   void Memo3MouseDown();
-  // Moves a panel to a left edge (parking it or bringing it back).
-  void park(const std::string& panel, int left);
+  // Screens (game/form/screens.h): bring a screen's panel to its place,
+  // park it outside the client area, ask whether it is on screen.
+  void show(form::Screen s) { form::show(form, s); }
+  void park(form::Screen s) { form::park(form, s); }
+  bool shown(form::Screen s) const { return form::is_shown(form, s); }
   // The picture-button press: pressed sprite, 200 ms, normal sprite, and
   // another 100 ms unless wait_after is false (the arrows).
   void press(const std::string& image, const std::string& pressed, const std::string& normal,
@@ -171,6 +182,16 @@ class Game {
   void usefood(int ref);
   void usedrink(int ref);
   void usemedik(int ref);
+
+  // ---- combat: encounters, fight loop, victory and escape (combat/) ----
+
+  // ---- progression: level-up (progression/levelup*.cpp) ----
+
+  // ---- world: conversations and quest actions (world/talk*.cpp) ----
+
+  // ---- trade: traders, buying and selling (trade/) ----
+
+  // ---- shell: outro (shell/outro.cpp) ----
 
  private:
   void register_handlers();

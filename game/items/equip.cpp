@@ -44,7 +44,7 @@ bool Game::setgun(const std::string& name_in, int slot, int state) {
   hero.guntext2 = g.text2;
   hero.guntext3 = g.text3;
   hero.guntext4 = g.text4;
-  if (form["fight"].left == 192) {
+  if (shown(form::Screen::fight)) {
     if (form::Control* burst = form.find("RadioButton2")) burst->visible = hero.gunburst > 0;
   }
   form["Label19"].caption = "Оружие: " + name;

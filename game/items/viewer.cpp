@@ -69,14 +69,13 @@ void Game::showfood(int ref) {
 }
 
 void Game::open_viewer() {
-  park("Location", 1920);
-  form["PShow"].top = 273;
-  park("PShow", 186);
+  park(form::Screen::location);
+  show(form::Screen::viewer);
   form["Image37"].visible = true;
 }
 
 void Game::Image37Click() {
   press("Image37", "Data\\Sprites\\Buttons\\close_p.bmp", "Data\\Sprites\\Buttons\\close_n.bmp");
-  park("Location", 192);
-  park("PShow", 1890);
+  show(form::Screen::location);
+  park(form::Screen::viewer);
 }

@@ -20,7 +20,7 @@ void Game::stdeath() {
   picture.left = first ? 15 : 63;
   const char* const picture_file = first ? "Data\\Death\\death1.bmp" : "Data\\Death\\death2.bmp";
 
-  park("death", 192);
+  show(form::Screen::death);
   form["Timer2"].stop();
   form["Timer1"].stop();
   // A death in a lethal location, by a need or in a fight, must not be
@@ -46,13 +46,13 @@ void Game::Timer7Timer() {
   form["Panel5"].visible = true;
   form.background = colors::black;
   form["Location"].visible = true;
-  park("Location", 192);
+  show(form::Screen::location);
   form["fight"].visible = true;
-  park("fight", 1920);
-  park("death", 1920);
+  park(form::Screen::fight);
+  park(form::Screen::death);
   form["PInventory"].enabled = true;
   form["PItems"].enabled = true;
-  park("menu", 0);
+  show(form::Screen::menu);
   stop_music();
   start_track("Data\\Music\\menu.mp3", false);
   form["Timer7"].stop();

@@ -41,7 +41,7 @@ void Game::end_intro() {
   stop_music();
   loadloc("1");
   setloc();
-  park("intro", 2000);
+  park(form::Screen::intro);
 }
 
 void Game::BitBtn5Click() {

@@ -36,9 +36,9 @@ void Game::BitBtn1Click() {
   showroamkin();
   showinv();
   invmode = "view";
-  park("menu", 2000);
+  park(form::Screen::menu);
   form["Image35"].visible = false;
-  park("intro", 0);
+  show(form::Screen::intro);
   introstep = 1;
   form["Timer6"].set_interval(20000);
   loadintro("1.txt");

@@ -19,10 +19,6 @@ void Game::FormCreate() {
   }
 }
 
-void Game::park(const std::string& panel, int left) {
-  form[panel].left = left;
-}
-
 void Game::load_picture(const std::string& image, const std::string& file) {
   QImage picture = core::load_picture(root, file);
   form::Control& c = form[image];

@@ -243,7 +243,7 @@ TEST_F(UseTest, TheStatusLinesTakeOffInUseModeAndShowInViewMode) {
   EXPECT_EQ(ctl("PShow").left, 186);
   EXPECT_EQ(ctl("Location").left, 1920);
   // Drop and trade modes ignore the line.
-  game->park("PShow", 1890);
+  game->park(form::Screen::viewer);
   for (const char* mode : {"drop", "trade"}) {
     game->invmode = mode;
     click("Label19");

@@ -36,11 +36,10 @@ class ProgressionDeath : public GameTest {
 
   // The play screen as the end of the intro leaves it, with the clock running.
   void play() {
-    park("menu", 2000);
+    game->park(form::Screen::menu);
     ctl("Timer2").start();
     scheduler->sync(rt.now);
   }
-  void park(const std::string& panel, int left) { game->park(panel, left); }
 
   // A lethal location entered now.
   void enter_lethal_location(int deadtime) {
@@ -173,7 +172,7 @@ TEST_F(ProgressionDeath, LethalLocationKillsAfterItsSeconds) {
 TEST_F(ProgressionDeath, LethalLocationWithNoTimeKillsAtTheFirstTick) {
   for (int deadtime : {0, -5}) {
     SCOPED_TRACE(deadtime);
-    park("death", 1920);
+    game->park(form::Screen::death);
     play();
     enter_lethal_location(deadtime);
     advance(999);
@@ -204,7 +203,7 @@ TEST_F(ProgressionDeath, DyingInALethalLocationDiesOnlyOnce) {
   EXPECT_TRUE(ctl("Panel1").visible);
 
   // In a fight (an enemy hit calls the death directly).
-  park("death", 1920);
+  game->park(form::Screen::death);
   play();
   enter_lethal_location(5);
   ctl("Timer1").start();

@@ -71,7 +71,7 @@ TEST_F(NewGameTest, ASecondNewGameStartsAfresh) {
   game->hero.hunger = 50;
   game->year = 2017;
   game->month = 3;
-  game->park("menu", 0);
+  game->show(form::Screen::menu);
   start("Второй");
   EXPECT_EQ(game->hero.name, "Второй");
   EXPECT_EQ(game->year, 2015);
@@ -103,7 +103,7 @@ TEST_F(NewGameTest, TheOldEquipmentNeverBlocksTheNewGamesDefaults) {
               "Номер",      "1",     "Цена",       "0",       "Описание",   "-"});
   game->hero.gunname = "Пулемет";
   game->invload = game->hero.capacity;
-  game->park("menu", 0);
+  game->show(form::Screen::menu);
   start("Второй");
   EXPECT_TRUE(errors.empty()) << errors[0];
   EXPECT_EQ(game->hero.gunname, "Руки");

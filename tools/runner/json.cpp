@@ -162,5 +162,17 @@ std::string state_json(const Game& g) {
   o.raw("inventory", inventory);
   o.num("musicstream", g.musicstream).str("music", g.musicfile);
   o.str("background", color(g.form.background)).str("focus", g.form.focus);
+  // combat records
+
+
+  // level-up records
+
+
+  // conversation records
+
+
+  // trade records
+
+
   return o.done();
 }
