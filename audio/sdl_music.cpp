@@ -2,8 +2,12 @@
 // is all the game ever asks for: starting a stream replaces the one playing.
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 #include "audio/music.h"
@@ -108,8 +112,28 @@ uint32_t SdlMusic::create_stream(const std::string& file) {
   const uint32_t handle = next_handle_++;
   if (next_handle_ == 0) next_handle_ = 1;
   if (!open_ || file.empty()) return handle;  // a dead stream
-  // Mix_LoadMUS decodes as it plays, reading the file from disk.
-  if (Mix_Music* music = Mix_LoadMUS(file.c_str())) waiting_[handle] = music;
+  // Opened without blocking and checked on the open file: a FIFO or a
+  // device never blocks the window. The stream decodes as it plays, reading
+  // the file from disk.
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return handle;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+    ::close(fd);
+    return handle;
+  }
+  FILE* fp = ::fdopen(fd, "rb");
+  if (!fp) {
+    ::close(fd);
+    return handle;
+  }
+  SDL_RWops* rw = SDL_RWFromFP(fp, SDL_TRUE);
+  if (!rw) {
+    std::fclose(fp);
+    return handle;
+  }
+  if (Mix_Music* music = Mix_LoadMUS_RW(rw, 1)) waiting_[handle] = music;
   return handle;
 }
 

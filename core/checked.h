@@ -36,6 +36,16 @@ inline int32_t to_int32(long double v) {
   return static_cast<int32_t>(v);
 }
 
+// A double kept finite and within the 32-bit range (NaN gives 0): a value
+// such as a need, which grows by rates from the content every second and
+// is shown rounded to an integer.
+inline double clamp_finite32(double v) {
+  if (std::isnan(v)) return 0;
+  if (v > static_cast<double>(kInt32Max)) return kInt32Max;
+  if (v < static_cast<double>(kInt32Min)) return kInt32Min;
+  return v;
+}
+
 // A 64-bit result of Round (or any 64-bit value) into the 32-bit range.
 constexpr int32_t round32(int64_t rounded) {
   return clamp32(rounded);

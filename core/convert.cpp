@@ -5,6 +5,7 @@
 #include <limits>
 #include <system_error>
 
+#include "core/cp1251.h"
 #include "core/data_error.h"
 
 namespace core {
@@ -75,14 +76,27 @@ std::optional<double> parse_decimal(std::string_view text) {
   return value;
 }
 
+namespace {
+
+// The value as an error message quotes it: a huge line is cut, so a broken
+// file cannot produce a message of megabytes.
+std::string quoted(std::string_view text) {
+  constexpr size_t kShown = 80;
+  const std::string whole(text);
+  const std::string cut = utf8_prefix(whole, kShown);
+  return "'" + cut + (cut.size() < whole.size() ? "..." : "") + "'";
+}
+
+}  // namespace
+
 int32_t to_int(std::string_view text, const std::string& file, int line) {
   if (auto v = parse_int(text)) return *v;
-  throw DataError("'" + std::string(text) + "' is not a valid integer value", file, line);
+  throw DataError(quoted(text) + " is not a valid integer value", file, line);
 }
 
 double to_decimal(std::string_view text, const std::string& file, int line) {
   if (auto v = parse_decimal(text)) return *v;
-  throw DataError("'" + std::string(text) + "' is not a valid floating point value", file, line);
+  throw DataError(quoted(text) + " is not a valid floating point value", file, line);
 }
 
 std::string str(long long value) {

@@ -1,13 +1,31 @@
 #include "core/data_error.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace core {
 
+std::string escape_controls(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (byte >= 0x20 && byte != 0x7F) {
+      out += ch;
+      continue;
+    }
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "\\x%02X", byte);
+    out += buf;
+  }
+  return out;
+}
+
 std::string format_data_error(const std::string& text, const std::string& file, int line) {
-  if (file.empty()) return text;
-  if (line <= 0) return text + " (" + file + ")";
-  return text + " (" + file + ", line " + std::to_string(line) + ")";
+  const std::string shown = escape_controls(text);
+  if (file.empty()) return shown;
+  if (line <= 0) return shown + " (" + escape_controls(file) + ")";
+  return shown + " (" + escape_controls(file) + ", line " + std::to_string(line) + ")";
 }
 
 DataError::DataError(std::string text, std::string file, int line)

@@ -24,6 +24,10 @@ class DataError : public std::runtime_error {
   int line_;
 };
 
+// Control characters (a NUL byte, a line break inside a value) are shown as
+// \xNN, so the message is never cut short and the file and line come through.
+std::string escape_controls(const std::string& text);
+
 // what() is text + " (" + file + ", line " + line + ")", or text + " (" + file + ")"
 // without a line, or the bare text without a file.
 std::string format_data_error(const std::string& text, const std::string& file, int line);

@@ -1,7 +1,10 @@
 #include "core/data_reader.h"
 
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <utility>
 
 #include "core/convert.h"
@@ -12,22 +15,47 @@ namespace core {
 
 std::string read_data_file(const DataRoot& root, const std::string& game_path) {
   const std::optional<std::filesystem::path> file = root.find(game_path);
-  std::error_code ec;
-  if (!file || !std::filesystem::is_regular_file(*file, ec))
+  if (!file) throw DataError("File not found", game_path);
+  // Opened without blocking and checked on the open file itself: a FIFO, a
+  // device or a folder at a data path is "not found" and never waited on.
+  const int fd = ::open(file->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) throw DataError("File not found", game_path);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
     throw DataError("File not found", game_path);
-  std::ifstream in(*file, std::ios::binary);
-  if (!in) throw DataError("File not found", game_path);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw DataError("File not found", game_path);
+  }
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(st.st_size));
+  char buf[1 << 16];
+  while (true) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      throw DataError("File not found", game_path);
+    }
+    if (n == 0) break;
+    bytes.append(buf, static_cast<size_t>(n));
+  }
+  ::close(fd);
   return bytes;
 }
 
 DataReader::DataReader(const DataRoot& root, std::string game_path)
     : path_(std::move(game_path)), bytes_(read_data_file(root, path_)) {}
 
+DataReader::DataReader(std::string game_path, std::string bytes)
+    : path_(std::move(game_path)), bytes_(std::move(bytes)) {}
+
 std::string_view DataReader::next_raw_line() {
   ++read_;
-  if (next_ >= bytes_.size()) return {};
+  if (next_ >= bytes_.size()) {
+    past_end_ = true;
+    return {};
+  }
+  past_end_ = false;
+  last_line_ = read_;
   const size_t start = next_;
   size_t end = bytes_.find('\n', start);
   next_ = end == std::string::npos ? bytes_.size() : end + 1;
@@ -45,13 +73,22 @@ void DataReader::skip(int n) {
   for (int i = 0; i < n; ++i) next_raw_line();
 }
 
+void DataReader::ended_early(const char* expected) const {
+  // The number that was due lies past the end: the message names the last
+  // line the file has, where the author will look for what is missing.
+  throw DataError(std::string("'' is not a valid ") + expected + " value: the file ended early",
+                  path_, last_line_);
+}
+
 int32_t DataReader::read_int() {
   const std::string text = line();
+  if (past_end_) ended_early("integer");
   return to_int(text, path_, read_);
 }
 
 double DataReader::read_decimal() {
   const std::string text = line();
+  if (past_end_) ended_early("floating point");
   return to_decimal(text, path_, read_);
 }
 

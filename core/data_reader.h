@@ -16,13 +16,16 @@ class DataReader {
   // Opens the file at the game path; DataError "File not found" when it is
   // missing or cannot be read.
   DataReader(const DataRoot& root, std::string game_path);
+  // Reads bytes already taken from the file at game_path.
+  DataReader(std::string game_path, std::string bytes);
 
   bool eof() const { return next_ >= bytes_.size(); }
   // The next line (empty past the end).
   std::string line();
   // Reads and drops n lines.
   void skip(int n = 1);
-  // The next line as a strict integer / decimal number.
+  // The next line as a strict integer / decimal number. A number due past the
+  // end names the file's last line and says the file ended early.
   int32_t read_int();
   double read_decimal();
   // Line number of the line last read (1-based; 0 before the first).
@@ -32,11 +35,15 @@ class DataReader {
  private:
   // The next line's bytes, without its line break; empty past the end.
   std::string_view next_raw_line();
+  // A number was due past the end of the file.
+  [[noreturn]] void ended_early(const char* expected) const;
 
   std::string path_;
   std::string bytes_;  // the whole file; lines are cut and converted as they are read
   size_t next_ = 0;
   int read_ = 0;
+  int last_line_ = 0;      // number of the last line that the file really has, once read
+  bool past_end_ = false;  // the line last read lay past the end
 };
 
 // The raw bytes of a data file; DataError "File not found" when it is

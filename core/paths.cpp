@@ -1,7 +1,11 @@
 #include "core/paths.h"
 
+#include <sys/stat.h>
+#include <time.h>
+
 #include <algorithm>
 #include <system_error>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -50,43 +54,91 @@ bool entry_exists(const fs::path& p) {
   return fs::exists(fs::symlink_status(p, ec));
 }
 
-// Entries of dir whose name equals name ignoring case: the exact spelling
-// first, then the others in name order.
-std::vector<fs::path> matching_entries(const fs::path& dir, const std::string& name) {
-  std::vector<fs::path> result;
-  if (name.find('\0') != std::string::npos) return result;
-  const fs::path exact = dir / fs::path(name);
-  if (entry_exists(exact)) result.push_back(exact);
-  const std::string folded = fold_case(name);
-  std::vector<fs::path> others;
-  std::error_code ec;
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string entry = it->path().filename().string();
-    if (entry != name && fold_case(entry) == folded) others.push_back(it->path());
+}  // namespace
+
+// The names of one folder, grouped by their case-folded form, each group in
+// name order. A listing is reused while the folder is the same (device and
+// inode) and unchanged (modification time), so N lookups in one folder cost
+// one listing. A folder changed less than a second before it was listed may
+// change again within the same time stamp: such a listing is not trusted and
+// the folder is listed again on the next lookup.
+struct DataRoot::Listings {
+  struct Listing {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    timespec mtime{};
+    timespec listed_at{};
+    std::unordered_map<std::string, std::vector<std::string>> by_folded;
+  };
+  std::unordered_map<std::string, Listing> folders;
+  int listings_made = 0;
+
+  const std::vector<std::string>* names(const fs::path& dir, const std::string& folded) {
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return nullptr;
+    Listing& l = folders[dir.string()];
+    const bool same = l.dev == st.st_dev && l.ino == st.st_ino &&
+                      l.mtime.tv_sec == st.st_mtim.tv_sec && l.mtime.tv_nsec == st.st_mtim.tv_nsec;
+    const bool settled = st.st_mtim.tv_sec + 1 < l.listed_at.tv_sec;
+    if (!same || !settled) {
+      if (folders.size() > kMaxFolders) {  // a bound on memory, not a policy
+        folders.clear();
+        return names(dir, folded);
+      }
+      l = Listing{};
+      l.dev = st.st_dev;
+      l.ino = st.st_ino;
+      l.mtime = st.st_mtim;
+      ::clock_gettime(CLOCK_REALTIME, &l.listed_at);
+      std::error_code ec;
+      for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string entry = it->path().filename().string();
+        l.by_folded[fold_case(entry)].push_back(std::move(entry));
+      }
+      for (auto& [key, group] : l.by_folded) std::sort(group.begin(), group.end());
+      ++listings_made;
+    }
+    auto it = l.by_folded.find(folded);
+    return it == l.by_folded.end() ? nullptr : &it->second;
   }
-  std::sort(others.begin(), others.end());
-  result.insert(result.end(), others.begin(), others.end());
-  return result;
+
+  static constexpr size_t kMaxFolders = 4096;
+};
+
+// The entry of dir named `name` ignoring case: the exact spelling first, then
+// the others in name order; with want_dir only a folder counts.
+std::optional<fs::path> DataRoot::match(const fs::path& dir, const std::string& name,
+                                        bool want_dir) const {
+  if (name.find('\0') != std::string::npos) return std::nullopt;
+  const fs::path exact = dir / fs::path(name);
+  if (want_dir ? is_dir(exact) : entry_exists(exact)) return exact;
+  const std::vector<std::string>* group = listings_->names(dir, fold_case(name));
+  if (!group) return std::nullopt;
+  for (const std::string& entry : *group) {
+    if (entry == name) continue;
+    fs::path candidate = dir / fs::path(entry);
+    if (!want_dir || is_dir(candidate)) return candidate;
+  }
+  return std::nullopt;
 }
 
 // Resolves the folder components (all but the last); nothing when one is
 // missing.
-std::optional<fs::path> resolve_folders(const fs::path& root,
-                                        const std::vector<std::string>& parts) {
-  fs::path current = root;
+std::optional<fs::path> DataRoot::resolve_folders(const std::vector<std::string>& parts) const {
+  fs::path current = root_;
   for (size_t i = 0; i + 1 < parts.size(); ++i) {
-    std::optional<fs::path> next;
-    for (const fs::path& candidate : matching_entries(current, parts[i])) {
-      if (is_dir(candidate)) {
-        next = candidate;
-        break;
-      }
-    }
+    std::optional<fs::path> next = match(current, parts[i], true);
     if (!next) return std::nullopt;
     current = std::move(*next);
   }
   return current;
 }
+
+int DataRoot::listings_made() const {
+  return listings_->listings_made;
+}
+
+namespace {
 
 void append_utf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -131,27 +183,48 @@ std::string fold_case(std::string_view utf8) {
   return out;
 }
 
-DataRoot::DataRoot(fs::path root) : root_(std::move(root)) {}
+DataRoot::DataRoot(fs::path root)
+    : root_(std::move(root)), listings_(std::make_shared<Listings>()) {}
 
 std::optional<fs::path> DataRoot::find(std::string_view game_path) const {
   const std::vector<std::string> parts = split_game_path(game_path);
   if (parts.empty()) return root_;
-  std::optional<fs::path> folder = resolve_folders(root_, parts);
+  std::optional<fs::path> folder = resolve_folders(parts);
   if (!folder) return std::nullopt;
   if (parts.back().empty()) return folder;  // "data\levels\" names the folder itself
-  std::vector<fs::path> matches = matching_entries(*folder, parts.back());
-  if (matches.empty()) return std::nullopt;
-  return matches.front();
+  return match(*folder, parts.back(), false);
+}
+
+std::optional<fs::path> DataRoot::find_inside(std::string_view game_path) const {
+  if (leaves(game_path)) return std::nullopt;
+  return find(game_path);
+}
+
+bool DataRoot::leaves(std::string_view game_path) {
+  try {
+    split_game_path(game_path);
+    return false;
+  } catch (const DataError&) {
+    return true;  // the refusal is the answer asked for, not a data error
+  }
 }
 
 fs::path DataRoot::for_write(std::string_view game_path) const {
   const std::vector<std::string> parts = split_game_path(game_path);
   if (parts.empty() || parts.back().empty() || parts.back().find('\0') != std::string::npos)
     throw DataError(kNotFound, std::string(game_path));
-  std::optional<fs::path> folder = resolve_folders(root_, parts);
+  std::optional<fs::path> folder = resolve_folders(parts);
   if (!folder) throw DataError(kNotFound, std::string(game_path));
-  std::vector<fs::path> matches = matching_entries(*folder, parts.back());
-  if (!matches.empty()) return matches.front();
+  if (std::optional<fs::path> existing = match(*folder, parts.back(), false)) return *existing;
+  return *folder / fs::path(parts.back());
+}
+
+fs::path DataRoot::for_write_exact(std::string_view game_path) const {
+  const std::vector<std::string> parts = split_game_path(game_path);
+  if (parts.empty() || parts.back().empty() || parts.back().find('\0') != std::string::npos)
+    throw DataError(kNotFound, std::string(game_path));
+  std::optional<fs::path> folder = resolve_folders(parts);
+  if (!folder) throw DataError(kNotFound, std::string(game_path));
   return *folder / fs::path(parts.back());
 }
 

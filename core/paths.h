@@ -4,9 +4,11 @@
 // them onto the real file system component by component ignoring case
 // (Cyrillic included), and refuses any path that would leave the folder.
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace core {
 
@@ -18,15 +20,33 @@ class DataRoot {
   // The existing file or folder named by the game path, or nothing.
   // Throws DataError when the path is absolute or climbs out with "..".
   std::optional<std::filesystem::path> find(std::string_view game_path) const;
+  // As find, but a path leaving the data folder is simply not there (for
+  // files whose absence is no error, such as music).
+  std::optional<std::filesystem::path> find_inside(std::string_view game_path) const;
+  // Whether the game path is absolute or climbs out with "..".
+  static bool leaves(std::string_view game_path);
 
   // Where to write the game path: every folder must exist (found ignoring
   // case); the last component reuses an existing name that differs only in
   // case, otherwise it is taken as written. Throws DataError ("Path not found")
   // when a folder is missing, and when the path leaves the data folder.
   std::filesystem::path for_write(std::string_view game_path) const;
+  // As for_write, but the last component is always taken exactly as written
+  // (temporary files: a case twin of the name is never reused).
+  std::filesystem::path for_write_exact(std::string_view game_path) const;
+
+  // Folder listings made so far (the lookup reuses a listing while its
+  // folder is unchanged).
+  int listings_made() const;
 
  private:
+  struct Listings;
+  std::optional<std::filesystem::path> match(const std::filesystem::path& dir,
+                                             const std::string& name, bool want_dir) const;
+  std::optional<std::filesystem::path> resolve_folders(const std::vector<std::string>& parts) const;
+
   std::filesystem::path root_;
+  std::shared_ptr<Listings> listings_;  // shared by copies; the game is single-threaded
 };
 
 // Lower-case of a UTF-8 name for comparisons (ASCII and Cyrillic).

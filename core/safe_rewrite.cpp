@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <set>
 
 #include "core/cp1251.h"
 #include "core/data_error.h"
@@ -78,10 +79,32 @@ struct Target {
   mode_t mode = 0644;
 };
 
+// Whether the real folder (links followed) lies inside the real data folder.
+bool inside(const fs::path& real_root, const fs::path& folder) {
+  std::error_code ec;
+  const fs::path real = fs::canonical(folder, ec);
+  if (ec) return false;
+  auto r = real_root.begin();
+  auto f = real.begin();
+  for (; r != real_root.end(); ++r, ++f)
+    if (f == real.end() || *f != *r) return false;
+  return true;
+}
+
 Target resolve(const DataRoot& root, const std::string& file, const std::string& temp) {
-  Target t{root.for_write(file), root.for_write(temp)};
-  if (t.file == t.temp)
+  // The file is the one a reader of the same path reads; the temporary file
+  // is taken exactly as named, so a case twin of it (a stale "X.pkp.tmp"
+  // beside "x.pkp.tmp") is never shared between two files.
+  Target t{root.for_write(file), root.for_write_exact(temp)};
+  if (t.file.parent_path() == t.temp.parent_path() &&
+      fold_case(t.file.filename().string()) == fold_case(t.temp.filename().string()))
     throw DataError("Cannot write file: the temporary file is the file itself", file);
+  // A folder that is a link to elsewhere would take the write out of the
+  // data folder.
+  std::error_code ec;
+  const fs::path real_root = fs::canonical(root.root(), ec);
+  if (ec || !inside(real_root, t.file.parent_path()) || !inside(real_root, t.temp.parent_path()))
+    throw DataError("Cannot write file: the path leaves the data folder", file);
   // The new file keeps the permissions of the one it replaces.
   struct stat st {};
   if (::stat(t.file.c_str(), &st) == 0) t.mode = st.st_mode & 07777;
@@ -96,7 +119,11 @@ void write_temp(const Target& t, const std::vector<std::string>& lines, bool dur
   bool created = false;
   try {
     begin_step();
-    fd = ::open(t.temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // The temporary file is always made new: a stale one (or a link placed
+    // at its name) goes first, and the open neither follows a link nor
+    // reuses a file that appeared meanwhile.
+    if (::unlink(t.temp.c_str()) != 0) check(errno == ENOENT);
+    fd = ::open(t.temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     check(fd >= 0);
     created = true;
     (void)::fchmod(fd, t.mode);
@@ -147,7 +174,13 @@ void safe_rewrite(const DataRoot& root, const std::string& file, const std::stri
 
 void safe_rewrite_all(const DataRoot& root, const std::vector<Rewrite>& rewrites) {
   std::vector<Target> targets;
-  for (const Rewrite& r : rewrites) targets.push_back(resolve(root, r.file, r.temp));
+  std::set<fs::path> temps;
+  for (const Rewrite& r : rewrites) {
+    targets.push_back(resolve(root, r.file, r.temp));
+    // Two files sharing one temporary file would swap content.
+    if (!temps.insert(targets.back().temp).second)
+      throw DataError("Cannot write file: its temporary file is used twice", r.file);
+  }
   size_t i = 0;
   bool renaming = false;
   try {

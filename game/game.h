@@ -159,7 +159,11 @@ class Game {
 
   // ---- items: inventory (inventory.cpp) ----
   int addtoinv(const std::string& name, int state);
+  // addtoinv for a catalogue record already read (nothing here can fail).
+  int put_in_inventory(const catitem& item, int state);
   void removefrominv(int slot);
+  // removefrominv with the slot's load already known (nothing here can fail).
+  void remove_slot(int slot, int64_t load) noexcept;
   void showinv();
   void setinv();
   void PInventoryClick();

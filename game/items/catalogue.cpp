@@ -34,43 +34,67 @@ class Fields {
 // record's key field (the first one) and tells whether it is the key sought;
 // `rest` reads the record's other fields, also when the key did not match.
 // The first matching record in file order wins and the scan stops after it.
-void scan(const core::DataRoot& root, const char* file, const std::function<bool(Fields&)>& key,
-          const std::function<void(Fields&)>& rest, const std::string& missing) {
-  core::DataReader in(root, file);
+void scan_reader(core::DataReader& in, const std::function<bool(Fields&)>& key,
+                 const std::function<void(Fields&)>& rest, const std::string& missing,
+                 const Origin& from) {
   Fields fields(in);
   bool found = false;
   while (!in.eof() && !found) {
     found = key(fields);
     rest(fields);
   }
-  if (!found) throw core::DataError(missing, file);
+  if (found) return;
+  if (from.file.empty()) throw core::DataError(missing, in.game_path());
+  throw core::DataError(missing + " in " + in.game_path(), from.file, from.line);
+}
+
+void scan(const core::DataRoot& root, const char* file, const std::function<bool(Fields&)>& key,
+          const std::function<void(Fields&)>& rest, const std::string& missing,
+          const Origin& from = {}) {
+  core::DataReader in(root, file);
+  scan_reader(in, key, rest, missing, from);
 }
 
 std::string no_record(int32_t id) {
   return "Record " + core::str(id) + " not found";
 }
 
+// The fields of an items.dat record; the name is the key.
+struct ItemScan {
+  const std::string& name;
+  catitem r;
+  bool key(Fields& f) {
+    r.name = f.text();
+    return r.name == name;
+  }
+  void rest(Fields& f) {
+    r.picture = f.text();
+    r.quantity = f.integer();
+    r.weight = f.integer();
+    r.kind = f.text();
+    r.ref = f.integer();
+    r.price = f.integer();
+    r.description = f.text();
+  }
+};
+
 }  // namespace
 
-catitem find_item(const core::DataRoot& root, const std::string& name) {
-  catitem r;
+catitem find_item(const core::DataRoot& root, const std::string& name, const Origin& from) {
+  ItemScan s{name, {}};
   scan(
-      root, kItems,
-      [&](Fields& f) {
-        r.name = f.text();
-        return r.name == name;
-      },
-      [&](Fields& f) {
-        r.picture = f.text();
-        r.quantity = f.integer();
-        r.weight = f.integer();
-        r.kind = f.text();
-        r.ref = f.integer();
-        r.price = f.integer();
-        r.description = f.text();
-      },
-      "Item '" + name + "' not found");
-  return r;
+      root, kItems, [&](Fields& f) { return s.key(f); }, [&](Fields& f) { s.rest(f); },
+      "Item '" + name + "' not found", from);
+  return s.r;
+}
+
+catitem find_item_in(const std::string& items_bytes, const std::string& name, const Origin& from) {
+  core::DataReader in(kItems, items_bytes);
+  ItemScan s{name, {}};
+  scan_reader(
+      in, [&](Fields& f) { return s.key(f); }, [&](Fields& f) { s.rest(f); },
+      "Item '" + name + "' not found", from);
+  return s.r;
 }
 
 guns find_gun(const core::DataRoot& root, int32_t id) {

@@ -61,7 +61,20 @@ inline constexpr const char* kMedik = "Data\\Objects\\medik.dat";
 inline constexpr const char* kDrink = "Data\\Objects\\drink.dat";
 inline constexpr const char* kFood = "Data\\Objects\\food.dat";
 
-catitem find_item(const core::DataRoot& root, const std::string& name);
+// Where a name looked up in the catalogue came from (a start-inventory line,
+// a pickup entry): a name no record matches is then reported at that file and
+// line, as "Item 'X' not found in Data\Objects\items.dat (FILE, line N)".
+struct Origin {
+  std::string file;
+  int line = 0;
+};
+
+catitem find_item(const core::DataRoot& root, const std::string& name, const Origin& from = {});
+// The same scan over bytes of items.dat read once, for a rule that looks up
+// many names within one event (the catalogue cannot change meanwhile, so
+// this gives exactly what fresh reads would).
+catitem find_item_in(const std::string& items_bytes, const std::string& name,
+                     const Origin& from = {});
 guns find_gun(const core::DataRoot& root, int32_t id);
 armors find_armor(const core::DataRoot& root, int32_t id);
 // file: one of kMedik, kDrink, kFood.

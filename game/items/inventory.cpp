@@ -1,5 +1,6 @@
 // The inventory: up to 100 slots without gaps, the carried load against the
 // capacity, the list on the status panel and its click modes.
+#include "core/checked.h"
 #include "core/convert.h"
 #include "core/data_reader.h"
 #include "game/game.h"
@@ -33,16 +34,20 @@ bool Game::hasroom(const catitem& item, int removed) const {
 }
 
 int Game::addtoinv(const std::string& name, int state) {
-  const catitem item = catalogue::find_item(root, name);
+  return put_in_inventory(catalogue::find_item(root, name), state);
+}
+
+int Game::put_in_inventory(const catitem& item, int state) {
   if (!hasroom(item, 0)) {
     outmsg("Перегружен !", form::colors::red, 2);
     return 0;
   }
-  invload += item.weight;
+  // Sums of catalogue numbers stop at the 32-bit limits.
+  invload = core::sat_add(invload, item.weight);
   if (item.kind == "ammo") {
     for (int i = 1; i < invnext; ++i) {
       if (invslots[i].name == item.name) {
-        invslots[i].count += item.quantity;
+        invslots[i].count = core::sat_add(invslots[i].count, item.quantity);
         return 1;
       }
     }
@@ -63,7 +68,12 @@ int Game::addtoinv(const std::string& name, int state) {
 
 void Game::removefrominv(int slot) {
   if (slot < 1 || slot >= invnext) return;  // no such slot in use
-  invload -= static_cast<int32_t>(slotload(slot));
+  remove_slot(slot, slotload(slot));
+}
+
+void Game::remove_slot(int slot, int64_t load) noexcept {
+  if (slot < 1 || slot >= invnext) return;
+  invload = core::clamp32(int64_t{invload} - load);
   for (int i = slot; i < invnext - 1; ++i) invslots[i] = invslots[i + 1];
   --invnext;
 }
@@ -81,7 +91,14 @@ void Game::setinv() {
   invnext = 1;
   invload = 0;
   core::DataReader in(root, kStartFile);
-  while (!in.eof()) addtoinv(in.line(), 100);
+  // The catalogue is read once for the whole start file: a long start file
+  // costs one scan of the bytes per line, not one reading of the file.
+  const std::string items = core::read_data_file(root, catalogue::kItems);
+  while (!in.eof()) {
+    const std::string name = in.line();
+    const catitem item = catalogue::find_item_in(items, name, {kStartFile, in.line_number()});
+    put_in_inventory(item, 100);
+  }
 }
 
 void Game::PInventoryClick() {

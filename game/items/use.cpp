@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/checked.h"
 #include "game/game.h"
 
 namespace {
@@ -12,9 +13,9 @@ void consume(rmkin& hero, const consumable& c, double& need) {
   hero.health = static_cast<int32_t>(std::clamp<int64_t>(
       health, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
   if (hero.maxhealth < hero.health) hero.health = hero.maxhealth;
-  need -= c.needcut;
+  need = core::clamp_finite32(need - c.needcut);
   if (need < 0) need = 0;
-  hero.fatigue -= c.fatiguecut;
+  hero.fatigue = core::clamp_finite32(hero.fatigue - c.fatiguecut);
   if (hero.fatigue < 0) hero.fatigue = 0;
 }
 

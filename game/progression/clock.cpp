@@ -1,14 +1,16 @@
 // The one-second game clock (calendar, time of day, needs) and the countdown
 // of a lethal location.
+#include "core/checked.h"
 #include "game/game.h"
 
 namespace colors = form::colors;
 
 namespace {
 
-// Adds one need's rate; an overflow is capped at 100 and reported.
+// Adds one need's rate; an overflow is capped at 100 and reported. There is
+// no lower cap, but the need stays finite and within what its label shows.
 bool rise(double& need, double rate) {
-  need += rate;
+  need = core::clamp_finite32(need + rate);
   if (need <= 100) return false;
   need = 100;
   return true;
@@ -59,24 +61,28 @@ void Game::Timer2Timer() {
 
   // Needs at the rates of the location the character stands in. An
   // overflowing hunger or thirst also tires and costs a health point.
+  // Every step of a need stays finite and every health point lost stops at
+  // the lower limit, whatever the rates and start values.
+  auto tire = [this] { hero.fatigue = core::clamp_finite32(hero.fatigue + loc.tiredrate); };
+  auto hurt = [this] { hero.health = core::sat_sub(hero.health, 1); };
   if (rise(hero.hunger, loc.hungrate)) {
-    hero.fatigue += loc.tiredrate;
-    hero.health -= 1;
+    tire();
+    hurt();
   }
   if (rise(hero.thirst, loc.thirstrate)) {
-    hero.fatigue += loc.tiredrate;
-    hero.health -= 1;
+    tire();
+    hurt();
   }
-  hero.fatigue += loc.tiredrate;
-  if (daytime == "Ночь") hero.fatigue += loc.tiredrate;
+  tire();
+  if (daytime == "Ночь") tire();
   if (hero.fatigue > 100) {
     hero.fatigue = 100;
-    hero.health -= 1;
+    hurt();
   }
   // Armour absorbs its resistance in percent of the dose; above 100 % it
   // lowers the dose already taken.
   const double absorbed = loc.radrate == 0 ? 0.0 : hero.armradres * loc.radrate / 100;
-  if (rise(hero.radiation, loc.radrate - absorbed)) hero.health -= 1;
+  if (rise(hero.radiation, core::clamp_finite32(loc.radrate - absorbed))) hurt();
 
   if (hero.health <= 0) {
     hero.health = 0;
@@ -95,7 +101,7 @@ void Game::Timer2Timer() {
 }
 
 void Game::Timer4Timer() {
-  deadcount -= 1;
+  deadcount = core::sat_sub(deadcount, 1);
   if (deadcount <= 0) {
     form["Timer4"].stop();
     stdeath();

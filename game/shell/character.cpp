@@ -1,5 +1,6 @@
 // The character start file "Data\Config\roamkin.cfg": 26 lines, a label line
 // before every value.
+#include "core/checked.h"
 #include "core/data_reader.h"
 #include "core/rounding.h"
 #include "game/game.h"
@@ -35,5 +36,9 @@ void Game::loadhero() {
   hero.fatigue = in.read_decimal();
   in.skip();
   hero.radiation = in.read_decimal();  // line 26
-  hero.capacity = static_cast<int32_t>(core::Round(hero.strength * 40000.0L / 50));
+  // A start file's values are any 32-bit numbers: the capacity stops at the
+  // 32-bit limits, and the needs are kept finite and within their labels.
+  hero.capacity = core::round32(core::Round(hero.strength * 40000.0L / 50));
+  for (double* need : {&hero.hunger, &hero.thirst, &hero.fatigue, &hero.radiation})
+    *need = core::clamp_finite32(*need);
 }

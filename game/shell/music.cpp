@@ -1,9 +1,25 @@
 // The one music track playing at a time.
+#include <sys/stat.h>
+
 #include "game/game.h"
 
+namespace {
+
+// The file to play for a data path, or "" (silence): music that cannot be
+// played is silent, whether the file is missing, lies outside the data
+// folder or is no regular file (a FIFO would block the open for good).
+std::string playable(const core::DataRoot& root, const std::string& file) {
+  const auto path = root.find_inside(file);
+  if (!path) return {};
+  struct stat st {};
+  if (::stat(path->c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  return path->string();
+}
+
+}  // namespace
+
 void Game::start_track(const std::string& file, bool loop) {
-  auto path = root.find(file);
-  musicstream = music.create_stream(path ? path->string() : std::string());
+  musicstream = music.create_stream(playable(root, file));
   music.play(musicstream, loop);
   musicfile = file;
 }

@@ -24,12 +24,17 @@ void Game::BitBtn1Click() {
   daytick = 1;
   daytime = "Утро";
   invnext = 1;
-  invload = 0;  // the inventory is empty from here on, so the old equipment always fits
+  invload = 0;  // the inventory is empty from here on
   write_date();
   form["Label2"].font.color = form::colors::aqua;
   form["Label2"].caption = daytime;
   loadhero();
   hero.name = name;
+  // The previous game's weapon and armour are not carried over: with nothing
+  // worn, the defaults go on without any room check, whatever the new
+  // strength or the old load.
+  hero.gunname.clear();
+  hero.armname.clear();
   setgun("Руки", 0, 100);
   setarmor("Рубашка и джинсы", 2, 100);
   setinv();

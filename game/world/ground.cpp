@@ -90,30 +90,43 @@ void Game::pickup(int row) {
   if (row < 0 || row >= static_cast<int>(ground.rows.size())) return;
   const std::string name = ground.rows[static_cast<size_t>(row)];
 
-  // An overloaded character leaves the ground as it is (addtoinv refuses with
-  // its own message). The item joins the inventory only once the pickup file
-  // has been rewritten, so a failed rewrite never leaves it both carried and
-  // lying on the ground.
-  if (!hasroom(catalogue::find_item(root, name), 0)) {
-    addtoinv(name, 100);
-    return;
-  }
-
   // The first entry of that name not yet taken is the one picked up: a dropped
   // ("once") item leaves the file, a placed one stays marked as taken.
   const std::string file = pickup_file(loc.pkp);
+  const std::vector<Entry> entries = read_entries(root, file);
+  size_t taken = entries.size();
+  for (size_t i = 0; i < entries.size() && taken == entries.size(); ++i)
+    if (entries[i].name == name && entries[i].availability != "unaviable") taken = i;
+  // A row the file no longer holds is never taken: the list is brought back
+  // in line with the file and nothing else changes.
+  if (taken == entries.size()) {
+    setitems();
+    return;
+  }
+
+  // Everything that can fail is done before the file changes: the catalogue
+  // record (a missing one names the entry that asked for it) and the room.
+  // An overloaded character leaves the ground as it is, with addtoinv's
+  // message. The item joins the inventory once the pickup file has been
+  // rewritten, so it is never both carried and lying on the ground, nor
+  // carried without having left it.
+  const int item_line = static_cast<int>(taken) * 3 + 2;
+  const catitem item = catalogue::find_item(root, name, {file, item_line});
+  if (!hasroom(item, 0)) {
+    outmsg("Перегружен !", form::colors::red, 2);
+    return;
+  }
   std::vector<std::string> lines;
-  bool taken = false;
-  for (const Entry& e : read_entries(root, file)) {
-    if (!taken && e.name == name && e.availability != "unaviable") {
-      taken = true;
-      if (e.kind != "once") add_entry(lines, {e.kind, e.name, "unaviable"});
-      continue;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const Entry& e = entries[i];
+    if (i != taken) {
+      add_entry(lines, e);
+    } else if (e.kind != "once") {
+      add_entry(lines, {e.kind, e.name, "unaviable"});
     }
-    add_entry(lines, e);
   }
   core::safe_rewrite(root, file, file + ".tmp", lines);
-  addtoinv(name, 100);
+  put_in_inventory(item, 100);
 
   setitems();
   showinv();
@@ -128,16 +141,31 @@ void Game::addtoground(const std::string& name) {
 void Game::dropitem(int slot) {
   if (slot < 1 || slot >= invnext || slot >= static_cast<int>(invslots.size())) return;
   const std::string name = invslots[static_cast<size_t>(slot)].name;
+  // What the slot weighs is known before the ground changes (it may need the
+  // catalogue, which may fail): from then on the drop cannot stop half-way.
+  const int64_t load = slotload(slot);
 
   // One entry, whatever the slot's count. Dropping names its temporary file
   // after the pickup name alone ("x.tmp", not "x.pkp.tmp").
   const std::string file = pickup_file(loc.pkp);
   core::safe_rewrite(root, file, kPickup + loc.pkp + ".tmp", with_item_laid_down(root, file, name));
 
-  // The whole view is refreshed while the item is still carried.
-  setloc();
-  removefrominv(slot);
-  showroamkin();
-  showinv();
+  // The whole view is refreshed while the item is still carried (the give
+  // button of the back room sees it). The item leaves the inventory after the
+  // refresh even when the refresh fails: it lies on the ground now.
+  struct LeaveInventory {
+    Game& game;
+    int slot;
+    int64_t load;
+    ~LeaveInventory() {
+      game.remove_slot(slot, load);
+      game.showroamkin();
+      game.showinv();
+    }
+  };
+  {
+    LeaveInventory leave{*this, slot, load};
+    setloc();
+  }
   outmsg("Бросил вещь", form::colors::white, 2);
 }

@@ -1,5 +1,7 @@
 // Locations: reading a ".loc" file into `loc`, and making the location view
 // agree with `loc` and the world state.
+#include <utility>
+
 #include "core/data_reader.h"
 #include "game/game.h"
 
@@ -29,47 +31,56 @@ void show_text(const core::DataRoot& root, form::Control& memo, const std::strin
 }  // namespace
 
 void Game::loadloc(const std::string& name) {
-  // The file is opened (and read) before any field changes, so a missing file
-  // leaves `loc` as it was. Fields are then set one by one: a bad number stops
-  // the load with the earlier fields already holding the new values.
+  // The record is read whole into a copy and only then becomes `loc`: a
+  // missing file or a bad value anywhere leaves `loc` as it was, so the
+  // location shown and the files the rules touch never part ways.
   core::DataReader in(root, kLocations + name + ".loc");
-  loc.locname = value(in);
-  loc.locpic = value(in);
-  loc.place = value(in);
-  loc.placepic = value(in);
-  loc.music = value(in);
-  loc.goup = value(in);
-  loc.godown = value(in);
-  loc.goleft = value(in);
-  loc.goright = value(in);
-  loc.talks = value(in);
-  loc.trd = value(in);  // the file gives the trader before the pickup name
-  loc.pkp = value(in);
-  loc.fgt = value(in);
-  loc.fgtstart = value(in);
-  loc.fgtonce = value(in);
-  loc.deadly = value(in);
+  location next;
+  next.locname = value(in);
+  next.locpic = value(in);
+  next.place = value(in);
+  next.placepic = value(in);
+  next.music = value(in);
+  next.goup = value(in);
+  next.godown = value(in);
+  next.goleft = value(in);
+  next.goright = value(in);
+  next.talks = value(in);
+  next.trd = value(in);  // the file gives the trader before the pickup name
+  next.pkp = value(in);
+  next.fgt = value(in);
+  next.fgtstart = value(in);
+  next.fgtonce = value(in);
+  next.deadly = value(in);
   in.skip();
-  loc.deadtime = in.read_int();
+  next.deadtime = in.read_int();
   in.skip();
-  loc.hungrate = in.read_decimal();
+  next.hungrate = in.read_decimal();
   in.skip();
-  loc.thirstrate = in.read_decimal();
+  next.thirstrate = in.read_decimal();
   in.skip();
-  loc.tiredrate = in.read_decimal();
+  next.tiredrate = in.read_decimal();
   in.skip();
-  loc.radrate = in.read_decimal();
+  next.radrate = in.read_decimal();
   in.skip();  // line 43 separates the values from the description
 
-  loc.desccount = 1;
-  while (!in.eof() && loc.desccount <= kMaxDesc) {
-    loc.desc[static_cast<size_t>(loc.desccount)] = in.line();
-    loc.desccount += 1;
+  next.desccount = 1;
+  while (!in.eof() && next.desccount <= kMaxDesc) {
+    next.desc[static_cast<size_t>(next.desccount)] = in.line();
+    next.desccount += 1;
   }
-  loc.desccount -= 1;
+  next.desccount -= 1;
+  loc = std::move(next);
 }
 
 void Game::setloc() {
+  // The ground list goes first: should a step below fail (a missing picture
+  // or partner file), no row of the location left is offered for a pickup
+  // from the new location's file. It is filled again at its own step.
+  form::Control& ground = form["PItems"];
+  ground.set_row_count(1);
+  ground.rows[0].clear();
+
   // 1. Music: only a different music text restarts it. A file that cannot be
   // played is silence; curmusic keeps its name all the same.
   if (curmusic != loc.music) {
@@ -117,13 +128,7 @@ void Game::setloc() {
   }
 
   // 10. Ground items.
-  if (loc.pkp != "no") {
-    setitems();
-  } else {
-    form::Control& ground = form["PItems"];
-    ground.set_row_count(1);
-    ground.rows[0].clear();
-  }
+  if (loc.pkp != "no") setitems();
 
   // 11. Trade button.
   form["Image20"].visible = loc.trd != "no";

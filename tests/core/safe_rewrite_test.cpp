@@ -71,7 +71,9 @@ TEST_F(SafeRewrite, ReusesTheExistingNameAndCreatesMissingFiles) {
   DataRoot root(dir);
   safe_rewrite(root, "data\\fights\\fight.map", "data\\fights\\fight.tmp", {"1", "2"});
   EXPECT_EQ(read_bytes(dir / "Data/Fights/Fight.MAP"), "1\r\n2\r\n");
-  EXPECT_FALSE(fs::exists(dir / "Data/Fights/FIGHT.TMP"));
+  // The temporary file is the name as written; a case twin is left alone.
+  EXPECT_EQ(read_bytes(dir / "Data/Fights/FIGHT.TMP"), "stale");
+  EXPECT_FALSE(fs::exists(dir / "Data/Fights/fight.tmp"));
   EXPECT_FALSE(fs::exists(dir / "Data/Fights/fight.map"));
 
   safe_rewrite(root, "data\\fights\\new.map", "data\\fights\\new.tmp", {});

@@ -67,10 +67,11 @@ TEST_F(CatalogueTest, ABlankLineAfterTheLastRecordFailsOnlyAScanThatReachesIt) {
   write_file(kItems, join({item_lines({"Нож", "n.bmp", 1, 1, "artefact", 0, 5, "острый"}), {""}}));
   EXPECT_EQ(catalogue::find_item(root, "Нож").price, 5);
   const core::DataError e = error_of([&] { catalogue::find_item(root, "Вилка"); });
-  // The blank line starts record 2 (line 17); its quantity value is line 22.
-  EXPECT_EQ(e.text(), "'' is not a valid integer value");
+  // The blank line starts record 2 (line 17); its quantity value, due at
+  // line 22, lies past the end: the message names the last line.
+  EXPECT_EQ(e.text(), "'' is not a valid integer value: the file ended early");
   EXPECT_EQ(e.file(), "Data\\Objects\\items.dat");
-  EXPECT_EQ(e.line(), 22);
+  EXPECT_EQ(e.line(), 17);
   // A final line break alone is fine.
   write_file(kItems, item_lines({"Нож", "n.bmp", 1, 1, "artefact", 0, 5, "острый"}), false);
   EXPECT_EQ(error_of([&] { catalogue::find_item(root, "Вилка"); }).text(),

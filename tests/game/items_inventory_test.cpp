@@ -122,7 +122,10 @@ TEST_F(InventoryTest, AnUnknownStartItemStopsTheFillKeepingWhatCameBefore) {
   write_file("Data\\Config\\inventory.cfg", {"Обрез", "Бластер", "Куртка"});
   game->handle([&] { game->setinv(); });
   ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0], "Item 'Бластер' not found (Data\\Objects\\items.dat)");
+  // The message names the start file's line that asked for the item.
+  EXPECT_EQ(errors[0],
+            "Item 'Бластер' not found in Data\\Objects\\items.dat (Data\\Config\\inventory.cfg, "
+            "line 2)");
   EXPECT_EQ(slot_names(), Lines{"Обрез"});
 }
 

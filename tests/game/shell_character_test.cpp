@@ -52,7 +52,8 @@ TEST_F(CharacterTest, AShortFileFailsOnTheFirstMissingValue) {
   game->handle([this] { game->loadhero(); });
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0],
-            "'' is not a valid floating point value (Data\\Config\\roamkin.cfg, line 22)");
+            "'' is not a valid floating point value: the file ended early "
+            "(Data\\Config\\roamkin.cfg, line 21)");
 }
 
 TEST_F(CharacterTest, AMissingFileIsReported) {

@@ -109,7 +109,7 @@ TEST_F(WorldLocations, MissingFileLeavesTheLocationAsItWas) {
   EXPECT_EQ(game->loc.desc[1], before.desc[1]);
 }
 
-TEST_F(WorldLocations, BadNumberKeepsTheFieldsReadBeforeIt) {
+TEST_F(WorldLocations, BadNumberLeavesTheWholeRecordAsItWas) {
   LocFile a;
   a.locname = "Старое";
   a.hungrate = "3";
@@ -129,8 +129,8 @@ TEST_F(WorldLocations, BadNumberKeepsTheFieldsReadBeforeIt) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("'12,5' is not a valid integer value"), std::string::npos);
   EXPECT_NE(errors[0].find("line 34"), std::string::npos);
-  EXPECT_EQ(game->loc.locname, "Новое");
-  EXPECT_EQ(game->loc.deadly, "yes");
+  EXPECT_EQ(game->loc.locname, "Старое");
+  EXPECT_EQ(game->loc.deadly, "no");
   EXPECT_DOUBLE_EQ(game->loc.hungrate, 3);
   EXPECT_EQ(game->loc.desc[1], "старое описание");
 
@@ -437,7 +437,7 @@ TEST_F(WorldLocations, BadTargetFileDoesNotShowTheHalfLoadedLocation) {
 
   click("Image15");
   ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(game->loc.locname, "Сломанная");  // read before the bad line
+  EXPECT_EQ(game->loc.locname, "Пустырь");  // the bad file changed nothing
   EXPECT_EQ(ctl("Label7").caption, "Локация: Пустырь");
 }
 
