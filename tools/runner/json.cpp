@@ -1,11 +1,14 @@
 #include "tools/runner/json.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace {
 
 std::string number(double v) {
+  // JSON has no infinity or NaN.
+  if (!std::isfinite(v)) return "null";
   char buf[64];
   auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
   (void)ec;
@@ -164,15 +167,11 @@ std::string state_json(const Game& g) {
   o.str("background", color(g.form.background)).str("focus", g.form.focus);
   // combat records
 
-
   // level-up records
-
 
   // conversation records
 
-
   // trade records
-
 
   return o.done();
 }

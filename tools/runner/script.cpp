@@ -1,7 +1,11 @@
 #include "tools/runner/script.h"
 
+#include <charconv>
+#include <limits>
+#include <optional>
 #include <ostream>
 #include <sstream>
+#include <vector>
 
 #include "core/data_reader.h"
 #include "core/safe_rewrite.h"
@@ -21,7 +25,8 @@ blank followed by '#'.
                        (hidden, disabled, inside a hidden or parked panel, or
                        covered by a panel above it) prints "refused: CONTROL"
   pick CONTROL ROW     make ROW (from 0) the current row of a list and click it
-  wait MS              let MS milliseconds of virtual time pass
+  wait MS              let MS milliseconds of virtual time pass (at most
+                       86400000, one day)
   show CONTROL         print the control as one JSON object
   dump                 show every control
   state                print the game records as one JSON object
@@ -30,7 +35,8 @@ blank followed by '#'.
   fault N              make the N-th file write step from now fail (testing aid;
                        0 turns it off)
 
-A data error in a handler prints "error: MESSAGE". The program ends at the end
+A data error in a handler prints "error: MESSAGE"; so does a malformed
+command ("error: usage: ..."), and the script goes on. The program ends at the end
 of the input or when the game exits.
 )";
 
@@ -76,61 +82,105 @@ std::string strip_comment(const std::string& line) {
 
 }  // namespace
 
+namespace {
+
+// The maximum a single wait may let pass: one day of virtual time.
+constexpr long long kMaxWait = 86'400'000;
+
+// A whole word as a number, or nothing.
+std::optional<long long> number_word(const std::string& word) {
+  long long v = 0;
+  const char* first = word.data();
+  const char* last = first + word.size();
+  auto [end, ec] = std::from_chars(first, last, v);
+  if (ec != std::errc() || end != last || word.empty()) return std::nullopt;
+  return v;
+}
+
+// The words of a command after its name.
+std::vector<std::string> words_of(std::istringstream& in) {
+  std::vector<std::string> out;
+  std::string w;
+  while (in >> w) out.push_back(w);
+  return out;
+}
+
+}  // namespace
+
 bool ScriptRunner::run(const std::string& raw) {
   std::string line = raw;
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  const bool is_type = line.rfind("type ", 0) == 0;
+  const bool is_type = line.rfind("type ", 0) == 0 || line == "type";
   if (!is_type) line = strip_comment(line);
-  std::istringstream words(line);
+  std::istringstream in(line);
   std::string cmd;
-  if (!(words >> cmd)) return true;
+  if (!(in >> cmd)) return true;
+  const std::vector<std::string> args = words_of(in);
+  // A malformed command prints one "error: ..." line and the script goes on.
+  auto malformed = [this](const std::string& usage) { out_ << "error: usage: " << usage << "\n"; };
 
   if (cmd == "type") {
     // type CONTROL TEXT: TEXT is everything after the one blank that follows CONTROL.
     const size_t name_start = line.find_first_not_of(' ', 4);
-    const size_t name_end = line.find(' ', name_start);
-    const std::string name = line.substr(name_start, name_end - name_start);
-    const std::string text = name_end == std::string::npos ? "" : line.substr(name_end + 1);
-    const form::Control* c = game_.form.find(name);
-    if (!c || c->kind != form::Kind::Edit) {
-      out_ << "refused: " << name << "\n";
+    if (name_start == std::string::npos) {
+      malformed("type CONTROL TEXT");
     } else {
-      game_.type(name, text);
-    }
-  } else if (cmd == "seed") {
-    long long n = 0;
-    words >> n;
-    rt_.seed_override = true;
-    rt_.seed = static_cast<uint32_t>(n);
-  } else if (cmd == "click") {
-    std::string name;
-    words >> name;
-    if (onscreen(name)) game_.click(name);
-    after_event();
-  } else if (cmd == "pick") {
-    std::string name;
-    int row = -1;
-    words >> name >> row;
-    const form::Control* c = game_.form.find(name);
-    if (onscreen(name)) {
-      if (c->kind != form::Kind::List || row < 0 || row >= static_cast<int>(c->rows.size())) {
-        out_ << "refused: " << name << " " << row << "\n";
+      const size_t name_end = line.find(' ', name_start);
+      const std::string name = line.substr(name_start, name_end - name_start);
+      const std::string text = name_end == std::string::npos ? "" : line.substr(name_end + 1);
+      const form::Control* c = game_.form.find(name);
+      if (!c || c->kind != form::Kind::Edit) {
+        out_ << "refused: " << name << "\n";
       } else {
-        game_.pick(name, row);
+        game_.type(name, text);
       }
     }
-    after_event();
+  } else if (cmd == "seed") {
+    const auto n = args.size() == 1 ? number_word(args[0]) : std::nullopt;
+    if (!n) {
+      malformed("seed N");
+    } else {
+      rt_.seed_override = true;
+      rt_.seed = static_cast<uint32_t>(*n);
+    }
+  } else if (cmd == "click") {
+    if (args.size() != 1) {
+      malformed("click CONTROL");
+    } else {
+      if (onscreen(args[0])) game_.click(args[0]);
+      after_event();
+    }
+  } else if (cmd == "pick") {
+    const auto row = args.size() == 2 ? number_word(args[1]) : std::nullopt;
+    if (!row) {
+      malformed("pick CONTROL ROW");
+    } else {
+      const std::string& name = args[0];
+      const form::Control* c = game_.form.find(name);
+      if (onscreen(name)) {
+        if (c->kind != form::Kind::List || *row < 0 ||
+            *row >= static_cast<long long>(c->rows.size())) {
+          out_ << "refused: " << name << " " << *row << "\n";
+        } else {
+          game_.pick(name, static_cast<int>(*row));
+        }
+      }
+      after_event();
+    }
   } else if (cmd == "wait") {
-    long long ms = 0;
-    words >> ms;
-    if (ms > 0) wait(ms);
+    const auto ms = args.size() == 1 ? number_word(args[0]) : std::nullopt;
+    if (!ms || *ms < 0 || *ms > kMaxWait) {
+      malformed("wait MS (0 to " + std::to_string(kMaxWait) + ")");
+    } else if (*ms > 0) {
+      wait(*ms);
+    }
   } else if (cmd == "show") {
-    std::string name;
-    words >> name;
-    if (const form::Control* c = game_.form.find(name)) {
+    if (args.size() != 1) {
+      malformed("show CONTROL");
+    } else if (const form::Control* c = game_.form.find(args[0])) {
       out_ << control_json(game_.form, *c) << "\n";
     } else {
-      out_ << "unknown: " << name << "\n";
+      out_ << "unknown: " << args[0] << "\n";
     }
   } else if (cmd == "dump") {
     for (const form::Control& c : game_.form.controls())
@@ -139,16 +189,22 @@ bool ScriptRunner::run(const std::string& raw) {
     out_ << state_json(game_) << "\n";
   } else if (cmd == "file") {
     // file PATH: the lines of a data file, PATH written as the game writes it.
-    std::string path;
-    words >> path;
-    game_.handle([&] {
-      out_ << "{\"file\":" << json_string(path)
-           << ",\"lines\":" << json_lines(core::read_all_lines(game_.root, path)) << "}\n";
-    });
+    // The line is printed only once the whole file has been read.
+    if (args.size() != 1) {
+      malformed("file PATH");
+    } else {
+      game_.handle([&] {
+        const std::string lines = json_lines(core::read_all_lines(game_.root, args[0]));
+        out_ << "{\"file\":" << json_string(args[0]) << ",\"lines\":" << lines << "}\n";
+      });
+    }
   } else if (cmd == "fault") {
-    int n = 0;
-    words >> n;
-    core::inject_write_fault(n);
+    const auto n = args.size() == 1 ? number_word(args[0]) : std::nullopt;
+    if (!n || *n < 0 || *n > std::numeric_limits<int>::max()) {
+      malformed("fault N");
+    } else {
+      core::inject_write_fault(static_cast<int>(*n));
+    }
   } else {
     out_ << "unknown command: " << cmd << "\n";
   }
