@@ -1,0 +1,153 @@
+#pragma once
+// A small playable world for the damaged-data tests: two locations joined by
+// an exit, their pickup files, a catalogue with every kind of item, and a
+// folder beside the data folder that no rule may ever change.
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "world_fixture.h"
+
+namespace hostile {
+
+namespace fs = std::filesystem;
+using world_test::LocFile;
+
+struct HostileWorld : world_test::WorldTest {
+  fs::path outside;  // beside the data folder, never to be touched
+
+  static std::vector<std::string> pairs(const std::vector<std::string>& values) {
+    std::vector<std::string> out;
+    for (const std::string& v : values) {
+      out.push_back("Метка");
+      out.push_back(v);
+    }
+    return out;
+  }
+
+  void write_catalogue() {
+    struct Item {
+      const char* name;
+      int quantity, weight;
+      const char* kind;
+      int ref;
+    };
+    const Item items[] = {{"Руки", 1, 0, "gun", 1},
+                          {"Рубашка и джинсы", 1, 0, "armor", 1},
+                          {"Нож", 1, 1, "gun", 2},
+                          {"Консервы", 1, 1, "food", 1},
+                          {"Патроны", 10, 1, "ammo", 0},
+                          {"Кристалл", 1, 1, "artefact", 0},
+                          {"Бронежилет", 1, 3500, "armor", 2},
+                          {"Винтовка", 1, 3300, "gun", 3}};
+    std::vector<std::string> lines;
+    for (const Item& i : items) {
+      for (const std::string& l :
+           pairs({i.name, "Data\\Sprites\\Items\\thing.bmp", std::to_string(i.quantity),
+                  std::to_string(i.weight), i.kind, std::to_string(i.ref), "10", "Вещь."}))
+        lines.push_back(l);
+    }
+    write_file("Data\\Objects\\items.dat", lines);
+    std::vector<std::string> guns;
+    for (int id = 1; id <= 3; ++id)
+      for (const std::string& l : pairs({std::to_string(id), "Патроны", "1", "0", "1", "3", "100",
+                                         "0", "0", "a", "b", "c", "d"}))
+        guns.push_back(l);
+    write_file("Data\\Objects\\guns.dat", guns);
+    std::vector<std::string> armor;
+    for (int id = 1; id <= 2; ++id)
+      for (const std::string& l : pairs({std::to_string(id), "1", "10", "100", "0", "0", "ткань"}))
+        armor.push_back(l);
+    write_file("Data\\Objects\\armor.dat", armor);
+    for (const char* f : {"food", "drink", "medik"})
+      write_file(std::string("Data\\Objects\\") + f + ".dat", pairs({"1", "5", "10", "30"}));
+  }
+
+  LocFile loc_one() const {
+    LocFile f;
+    f.locname = "Первая";
+    f.pkp = "1";
+    f.goright = "2";
+    return f;
+  }
+  LocFile loc_two() const {
+    LocFile f;
+    f.locname = "Вторая";
+    f.pkp = "2";
+    f.goleft = "1";
+    return f;
+  }
+
+  // The world, a character carrying Консервы, Кристалл and Патроны, standing
+  // in location "1"; no error so far.
+  void build() {
+    outside = dir.parent_path() / (dir.filename().string() + ".outside");
+    fs::remove_all(outside);
+    fs::create_directories(outside);
+    std::ofstream(outside / "victim.pkp", std::ios::binary) << "always\r\nЗолото\r\naviable\r\n";
+    write_minimal_game();
+    write_catalogue();
+    write_arrows();
+    write_picture("Data\\Sprites\\Items\\thing.bmp");
+    write_loc("1", loc_one());
+    write_loc("2", loc_two());
+    write_pickup("1", {"always", "Кристалл", "aviable", "once", "Консервы", "aviable"});
+    write_pickup("2", {"always", "Нож", "aviable", "удача", "Консервы", "unaviable"});
+    write_file("data\\levels\\fights\\fight.map", {}, false);
+    run([&] {
+      game->loadhero();
+      game->setgun("Руки", 0, 100);
+      game->setarmor("Рубашка и джинсы", 2, 100);
+      for (const char* name : {"Консервы", "Кристалл", "Патроны"}) game->addtoinv(name, 100);
+    });
+    enter("1");
+    ASSERT_TRUE(errors.empty()) << errors.front();
+  }
+
+  // ---- what the damaged-data checks compare ----
+
+  fs::path pickup_folder() const { return *root.find("data\\levels\\Pickup"); }
+
+  // Every file below a folder with its bytes (links by their target).
+  static std::map<std::string, std::string> tree(const fs::path& top) {
+    std::map<std::string, std::string> out;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(top, ec), end; !ec && it != end; it.increment(ec)) {
+      const fs::path& p = it->path();
+      if (fs::is_symlink(fs::symlink_status(p))) {
+        out[p.string()] = "-> " + fs::read_symlink(p).string();
+      } else if (it->is_regular_file()) {
+        std::ifstream in(p, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        out[p.string()] = s.str();
+      } else {
+        out[p.string()] = "(special)";
+      }
+    }
+    return out;
+  }
+
+  // Items in the world: inventory slots plus the available entries of every
+  // regular pickup file.
+  int items_in_world() const {
+    int count = game->invnext - 1;
+    std::error_code ec;
+    for (fs::directory_iterator it(pickup_folder(), ec), end; !ec && it != end; it.increment(ec)) {
+      if (it->path().extension() != ".pkp" || !fs::is_regular_file(fs::symlink_status(it->path())))
+        continue;
+      std::ifstream in(it->path(), std::ios::binary);
+      std::string line;
+      int n = 0;
+      while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (++n % 3 == 0 && line == "aviable") ++count;
+      }
+    }
+    return count;
+  }
+};
+
+}  // namespace hostile
