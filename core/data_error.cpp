@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "core/cp1251.h"
+
 namespace core {
 
 std::string escape_controls(const std::string& text) {
@@ -22,7 +24,11 @@ std::string escape_controls(const std::string& text) {
 }
 
 std::string format_data_error(const std::string& text, const std::string& file, int line) {
-  const std::string shown = escape_controls(text);
+  // A value of megabytes quoted in the text is cut; the file and line
+  // always follow.
+  constexpr size_t kLongest = 400;
+  const std::string cut = utf8_prefix(text, kLongest);
+  const std::string shown = escape_controls(cut) + (cut.size() < text.size() ? "..." : "");
   if (file.empty()) return shown;
   if (line <= 0) return shown + " (" + escape_controls(file) + ")";
   return shown + " (" + escape_controls(file) + ", line " + std::to_string(line) + ")";

@@ -91,7 +91,29 @@ bool inside(const fs::path& real_root, const fs::path& folder) {
   return true;
 }
 
-Target resolve(const DataRoot& root, const std::string& file, const std::string& temp) {
+// The folders already found inside the data folder, for many rewrites at once.
+struct InsideCheck {
+  const DataRoot& root;
+  fs::path real_root;
+  bool root_ok = false;
+  std::set<fs::path> known;
+
+  explicit InsideCheck(const DataRoot& r) : root(r) {
+    std::error_code ec;
+    real_root = fs::canonical(root.root(), ec);
+    root_ok = !ec;
+  }
+  bool operator()(const fs::path& folder) {
+    if (!root_ok) return false;
+    if (known.count(folder)) return true;
+    if (!inside(real_root, folder)) return false;
+    known.insert(folder);
+    return true;
+  }
+};
+
+Target resolve(const DataRoot& root, const std::string& file, const std::string& temp,
+               InsideCheck& inside_data) {
   // The file is the one a reader of the same path reads; the temporary file
   // is taken exactly as named, so a case twin of it (a stale "X.pkp.tmp"
   // beside "x.pkp.tmp") is never shared between two files.
@@ -101,9 +123,7 @@ Target resolve(const DataRoot& root, const std::string& file, const std::string&
     throw DataError("Cannot write file: the temporary file is the file itself", file);
   // A folder that is a link to elsewhere would take the write out of the
   // data folder.
-  std::error_code ec;
-  const fs::path real_root = fs::canonical(root.root(), ec);
-  if (ec || !inside(real_root, t.file.parent_path()) || !inside(real_root, t.temp.parent_path()))
+  if (!inside_data(t.file.parent_path()) || !inside_data(t.temp.parent_path()))
     throw DataError("Cannot write file: the path leaves the data folder", file);
   // The new file keeps the permissions of the one it replaces.
   struct stat st {};
@@ -161,7 +181,8 @@ void replace(const Target& t) {
 
 void safe_rewrite(const DataRoot& root, const std::string& file, const std::string& temp,
                   const std::vector<std::string>& lines) {
-  const Target t = resolve(root, file, temp);
+  InsideCheck inside_data(root);
+  const Target t = resolve(root, file, temp, inside_data);
   try {
     write_temp(t, lines, true);
     replace(t);
@@ -175,8 +196,9 @@ void safe_rewrite(const DataRoot& root, const std::string& file, const std::stri
 void safe_rewrite_all(const DataRoot& root, const std::vector<Rewrite>& rewrites) {
   std::vector<Target> targets;
   std::set<fs::path> temps;
+  InsideCheck inside_data(root);
   for (const Rewrite& r : rewrites) {
-    targets.push_back(resolve(root, r.file, r.temp));
+    targets.push_back(resolve(root, r.file, r.temp, inside_data));
     // Two files sharing one temporary file would swap content.
     if (!temps.insert(targets.back().temp).second)
       throw DataError("Cannot write file: its temporary file is used twice", r.file);

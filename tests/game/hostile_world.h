@@ -16,6 +16,16 @@ namespace fs = std::filesystem;
 using world_test::LocFile;
 
 struct HostileWorld : world_test::WorldTest {
+  // The damaged-data table changes the world from outside the fixture.
+  using GameTest::dir;
+  using GameTest::errors;
+  using GameTest::game;
+  using GameTest::read_lines;
+  using GameTest::root;
+  using GameTest::write_file;
+  using WorldTest::write_loc;
+  using WorldTest::write_raw;
+
   fs::path outside;  // beside the data folder, never to be touched
 
   static std::vector<std::string> pairs(const std::vector<std::string>& values) {
@@ -101,6 +111,7 @@ struct HostileWorld : world_test::WorldTest {
       game->setgun("Руки", 0, 100);
       game->setarmor("Рубашка и джинсы", 2, 100);
       for (const char* name : {"Консервы", "Кристалл", "Патроны"}) game->addtoinv(name, 100);
+      game->showinv();
     });
     enter("1");
     ASSERT_TRUE(errors.empty()) << errors.front();
@@ -136,8 +147,8 @@ struct HostileWorld : world_test::WorldTest {
     int count = game->invnext - 1;
     std::error_code ec;
     for (fs::directory_iterator it(pickup_folder(), ec), end; !ec && it != end; it.increment(ec)) {
-      if (it->path().extension() != ".pkp" || !fs::is_regular_file(fs::symlink_status(it->path())))
-        continue;
+      // Links are followed: a pickup file may be a link the data set ships.
+      if (it->path().extension() != ".pkp" || !fs::is_regular_file(it->path())) continue;
       std::ifstream in(it->path(), std::ios::binary);
       std::string line;
       int n = 0;
