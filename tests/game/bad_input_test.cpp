@@ -30,6 +30,11 @@ struct BadInput {
   bool counts = true;
 };
 
+// Test names and failure reports show the row's name.
+void PrintTo(const BadInput& c, std::ostream* os) {
+  *os << c.name;
+}
+
 // ---- damage helpers ----
 
 const char* const kLoc2 = "data\\levels\\locations\\2.loc";
