@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -329,3 +330,21 @@ TEST_F(SdlMusicTest, WithoutADeviceEveryCallIsHarmless) {
 }
 
 }  // namespace
+
+TEST(SdlMusicSpecialFiles, AFifoOrAFolderGivesADeadStreamWithoutBlocking) {
+  EnvSetting driver("SDL_AUDIODRIVER", "dummy");
+  const fs::path dir = fs::path(VETROVAY_TEST_TMP) / ("audio-fifo-" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  const fs::path fifo = dir / "menu.mp3";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  auto music = audio::make_sdl_music();
+  music->init();
+  music->start();
+  // Nobody writes to the FIFO: an open that waited for a writer would never end.
+  for (const fs::path& p : {fifo, dir}) {
+    const uint32_t stream = music->create_stream(p.string());
+    music->play(stream, true);
+    EXPECT_EQ(Mix_PlayingMusic(), 0) << p;
+  }
+  fs::remove_all(dir);
+}
