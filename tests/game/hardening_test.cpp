@@ -132,6 +132,15 @@ TEST_F(Hardening, ADropCompletesOnBothSidesOrOnNeither) {
 }
 
 TEST_F(Hardening, SumsOfContentNumbersStopAtTheirLimits) {
+  // A start file bad on its last line changes nothing of the character.
+  write_start_file(70, 9);
+  auto start = read_lines("Data\\Config\\roamkin.cfg");
+  start[25] = "много";
+  write_file("Data\\Config\\roamkin.cfg", start);
+  run([&] { game->loadhero(); });
+  EXPECT_EQ(game->hero.maxhealth, 100);
+  EXPECT_EQ(game->hero.strength, 5);
+
   // A strength at the limit: the capacity stops there and the start
   // inventory fits.
   write_start_file(kMin, kMax);

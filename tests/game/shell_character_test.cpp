@@ -39,8 +39,8 @@ TEST_F(CharacterTest, ABadLineNamesTheFileAndLine) {
   game->handle([this] { game->loadhero(); });
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], "'5 ' is not a valid integer value (Data\\Config\\roamkin.cfg, line 6)");
-  // Fields before the bad line were read; the rest are untouched.
-  EXPECT_EQ(game->hero.maxhealth, 100);
+  // Nothing of a bad start file is taken, not even the lines before the bad one.
+  EXPECT_EQ(game->hero.maxhealth, 0);
   EXPECT_EQ(game->hero.capacity, 0);
 }
 
