@@ -43,10 +43,10 @@ std::string read_data_file(const DataRoot& root, const std::string& game_path) {
 }
 
 DataReader::DataReader(const DataRoot& root, std::string game_path)
-    : path_(std::move(game_path)), bytes_(read_data_file(root, path_)) {}
+    : path_(std::move(game_path)), owned_(read_data_file(root, path_)), bytes_(owned_) {}
 
-DataReader::DataReader(std::string game_path, std::string bytes)
-    : path_(std::move(game_path)), bytes_(std::move(bytes)) {}
+DataReader::DataReader(std::string game_path, std::string_view bytes)
+    : path_(std::move(game_path)), bytes_(bytes) {}
 
 std::string_view DataReader::next_raw_line() {
   ++read_;
@@ -61,7 +61,7 @@ std::string_view DataReader::next_raw_line() {
   next_ = end == std::string::npos ? bytes_.size() : end + 1;
   if (end == std::string::npos) end = bytes_.size();
   if (end > start && bytes_[end - 1] == '\r') --end;
-  return std::string_view(bytes_).substr(start, end - start);
+  return bytes_.substr(start, end - start);
 }
 
 std::string DataReader::line() {

@@ -16,8 +16,11 @@ class DataReader {
   // Opens the file at the game path; DataError "File not found" when it is
   // missing or cannot be read.
   DataReader(const DataRoot& root, std::string game_path);
-  // Reads bytes already taken from the file at game_path.
-  DataReader(std::string game_path, std::string bytes);
+  // Reads bytes already taken from the file at game_path; they must outlive
+  // the reader.
+  DataReader(std::string game_path, std::string_view bytes);
+  DataReader(const DataReader&) = delete;
+  DataReader& operator=(const DataReader&) = delete;
 
   bool eof() const { return next_ >= bytes_.size(); }
   // The next line (empty past the end).
@@ -39,7 +42,8 @@ class DataReader {
   [[noreturn]] void ended_early(const char* expected) const;
 
   std::string path_;
-  std::string bytes_;  // the whole file; lines are cut and converted as they are read
+  std::string owned_;       // the whole file, when the reader read it itself
+  std::string_view bytes_;  // lines are cut and converted as they are read
   size_t next_ = 0;
   int read_ = 0;
   int last_line_ = 0;      // number of the last line that the file really has, once read
