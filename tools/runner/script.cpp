@@ -97,6 +97,25 @@ std::optional<long long> number_word(const std::string& word) {
   return v;
 }
 
+// Whether the bytes are well-formed UTF-8 (what the form model holds and the
+// JSON lines print).
+bool valid_utf8(const std::string& s) {
+  size_t i = 0;
+  while (i < s.size()) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const size_t n = b < 0x80           ? 1
+                     : (b >> 5) == 0x6  ? 2
+                     : (b >> 4) == 0xE  ? 3
+                     : (b >> 3) == 0x1E ? 4
+                                        : 0;
+    if (n == 0 || (n > 1 && b < 0xC2) || i + n > s.size()) return false;
+    for (size_t k = 1; k < n; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    i += n;
+  }
+  return true;
+}
+
 // The words of a command after its name.
 std::vector<std::string> words_of(std::istringstream& in) {
   std::vector<std::string> out;
@@ -129,7 +148,9 @@ bool ScriptRunner::run(const std::string& raw) {
       const std::string name = line.substr(name_start, name_end - name_start);
       const std::string text = name_end == std::string::npos ? "" : line.substr(name_end + 1);
       const form::Control* c = game_.form.find(name);
-      if (!c || c->kind != form::Kind::Edit) {
+      if (!valid_utf8(text)) {
+        malformed("type CONTROL TEXT (TEXT in UTF-8)");
+      } else if (!c || c->kind != form::Kind::Edit) {
         out_ << "refused: " << name << "\n";
       } else {
         game_.type(name, text);
