@@ -20,23 +20,35 @@ namespace {
 constexpr const char* kLeaves = "Path leaves the data folder";
 constexpr const char* kNotFound = "Path not found";
 
+// Whether a game path is absolute (a leading separator, a drive letter) or
+// has a ".." or an empty component before its last one.
+bool path_leaves(std::string_view game_path) {
+  if (!game_path.empty() && (game_path.front() == '\\' || game_path.front() == '/')) return true;
+  const bool letter = !game_path.empty() && ((game_path[0] >= 'A' && game_path[0] <= 'Z') ||
+                                             (game_path[0] >= 'a' && game_path[0] <= 'z'));
+  if (letter && game_path.size() >= 2 && game_path[1] == ':') return true;  // a drive letter
+  size_t start = 0;
+  while (true) {
+    const size_t end = game_path.find_first_of("\\/", start);
+    const bool last = end == std::string_view::npos;
+    const std::string_view part =
+        game_path.substr(start, last ? std::string_view::npos : end - start);
+    if (part == ".." || (part.empty() && !last)) return true;
+    if (last) return false;
+    start = end + 1;
+  }
+}
+
 // The components of a game path. A trailing separator leaves an empty last
 // component (the path names a folder). "." components are dropped.
 std::vector<std::string> split_game_path(std::string_view game_path) {
-  if (!game_path.empty() && (game_path.front() == '\\' || game_path.front() == '/'))
-    throw DataError(kLeaves, std::string(game_path));
-  const bool letter = !game_path.empty() && ((game_path[0] >= 'A' && game_path[0] <= 'Z') ||
-                                             (game_path[0] >= 'a' && game_path[0] <= 'z'));
-  if (letter && game_path.size() >= 2 && game_path[1] == ':')  // a drive letter
-    throw DataError(kLeaves, std::string(game_path));
+  if (path_leaves(game_path)) throw DataError(kLeaves, std::string(game_path));
   std::vector<std::string> parts;
   size_t start = 0;
   while (true) {
     const size_t end = game_path.find_first_of("\\/", start);
     const bool last = end == std::string_view::npos;
     std::string part(game_path.substr(start, last ? std::string_view::npos : end - start));
-    if (part == "..") throw DataError(kLeaves, std::string(game_path));
-    if (part.empty() && !last) throw DataError(kLeaves, std::string(game_path));
     if (part != ".") parts.push_back(std::move(part));
     if (last) break;
     start = end + 1;
@@ -201,12 +213,7 @@ std::optional<fs::path> DataRoot::find_inside(std::string_view game_path) const 
 }
 
 bool DataRoot::leaves(std::string_view game_path) {
-  try {
-    split_game_path(game_path);
-    return false;
-  } catch (const DataError&) {
-    return true;  // the refusal is the answer asked for, not a data error
-  }
+  return path_leaves(game_path);
 }
 
 fs::path DataRoot::for_write(std::string_view game_path) const {
