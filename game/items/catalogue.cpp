@@ -50,6 +50,62 @@ std::string no_record(int32_t id) {
   return "Record " + core::str(id) + " not found";
 }
 
+void read_item_rest(Fields& f, catitem& r) {
+  r.picture = f.text();
+  r.quantity = f.integer();
+  r.weight = f.integer();
+  r.kind = f.text();
+  r.ref = f.integer();
+  r.price = f.integer();
+  r.description = f.text();
+}
+
+void read_gun_rest(Fields& f, guns& r) {
+  r.ammo = f.text();
+  r.single = f.integer();
+  r.burst = f.integer();
+  r.mindmg = f.integer();
+  r.maxdmg = f.integer();
+  r.state = f.integer();
+  r.wearmin = f.integer();
+  r.wearmax = f.integer();
+  r.text1 = f.text();
+  r.text2 = f.text();
+  r.text3 = f.text();
+  r.text4 = f.text();
+}
+
+void read_armor_rest(Fields& f, armors& r) {
+  r.protect = f.integer();
+  r.radres = f.integer();
+  r.state = f.integer();
+  r.wearmin = f.integer();
+  r.wearmax = f.integer();
+  r.text = f.text();
+}
+
+void read_consumable_rest(Fields& f, consumable& r) {
+  r.life = f.integer();
+  r.fatiguecut = f.integer();
+  r.needcut = f.integer();
+}
+
+// Every record of a file in order, with the line of its key value; a bad
+// value throws as in a lookup.
+template <typename Record, typename ReadKey, typename ReadRest, typename Each>
+void scan_all(const core::DataRoot& root, const char* file, ReadKey key, ReadRest rest,
+              const Each& each) {
+  core::DataReader in(root, file);
+  Fields fields(in);
+  while (!in.eof()) {
+    Record r;
+    key(fields, r);
+    const int line = in.line_number();
+    rest(fields, r);
+    each(r, line);
+  }
+}
+
 }  // namespace
 
 catitem find_item(const core::DataRoot& root, const std::string& name) {
@@ -60,16 +116,7 @@ catitem find_item(const core::DataRoot& root, const std::string& name) {
         r.name = f.text();
         return r.name == name;
       },
-      [&](Fields& f) {
-        r.picture = f.text();
-        r.quantity = f.integer();
-        r.weight = f.integer();
-        r.kind = f.text();
-        r.ref = f.integer();
-        r.price = f.integer();
-        r.description = f.text();
-      },
-      "Item '" + name + "' not found");
+      [&](Fields& f) { read_item_rest(f, r); }, "Item '" + name + "' not found");
   return r;
 }
 
@@ -81,21 +128,7 @@ guns find_gun(const core::DataRoot& root, int32_t id) {
         r.id = f.integer();
         return r.id == id;
       },
-      [&](Fields& f) {
-        r.ammo = f.text();
-        r.single = f.integer();
-        r.burst = f.integer();
-        r.mindmg = f.integer();
-        r.maxdmg = f.integer();
-        r.state = f.integer();
-        r.wearmin = f.integer();
-        r.wearmax = f.integer();
-        r.text1 = f.text();
-        r.text2 = f.text();
-        r.text3 = f.text();
-        r.text4 = f.text();
-      },
-      no_record(id));
+      [&](Fields& f) { read_gun_rest(f, r); }, no_record(id));
   return r;
 }
 
@@ -107,15 +140,7 @@ armors find_armor(const core::DataRoot& root, int32_t id) {
         r.id = f.integer();
         return r.id == id;
       },
-      [&](Fields& f) {
-        r.protect = f.integer();
-        r.radres = f.integer();
-        r.state = f.integer();
-        r.wearmin = f.integer();
-        r.wearmax = f.integer();
-        r.text = f.text();
-      },
-      no_record(id));
+      [&](Fields& f) { read_armor_rest(f, r); }, no_record(id));
   return r;
 }
 
@@ -127,13 +152,29 @@ consumable find_consumable(const core::DataRoot& root, const char* file, int32_t
         r.id = f.integer();
         return r.id == id;
       },
-      [&](Fields& f) {
-        r.life = f.integer();
-        r.fatiguecut = f.integer();
-        r.needcut = f.integer();
-      },
-      no_record(id));
+      [&](Fields& f) { read_consumable_rest(f, r); }, no_record(id));
   return r;
+}
+
+void each_item(const core::DataRoot& root, const std::function<void(const catitem&, int)>& each) {
+  scan_all<catitem>(
+      root, kItems, [](Fields& f, catitem& r) { r.name = f.text(); }, read_item_rest, each);
+}
+
+void each_gun(const core::DataRoot& root, const std::function<void(const guns&, int)>& each) {
+  scan_all<guns>(
+      root, kGuns, [](Fields& f, guns& r) { r.id = f.integer(); }, read_gun_rest, each);
+}
+
+void each_armor(const core::DataRoot& root, const std::function<void(const armors&, int)>& each) {
+  scan_all<armors>(
+      root, kArmor, [](Fields& f, armors& r) { r.id = f.integer(); }, read_armor_rest, each);
+}
+
+void each_consumable(const core::DataRoot& root, const char* file,
+                     const std::function<void(const consumable&, int)>& each) {
+  scan_all<consumable>(
+      root, file, [](Fields& f, consumable& r) { r.id = f.integer(); }, read_consumable_rest, each);
 }
 
 int64_t packs(int32_t count, const catitem& item) {
