@@ -95,7 +95,8 @@ void check_world(Context& ctx) {
   std::deque<std::pair<std::string, Asker>> queue{{"1", {}}};
   std::set<std::string> partner_lists;
   while (!queue.empty()) {
-    const auto [name, asker] = queue.front();
+    const std::string name = queue.front().first;
+    const Asker asker = queue.front().second;
     queue.pop_front();
     const std::string file = kLocations + name + ".loc";
     ctx.read_file(file);
