@@ -77,9 +77,11 @@ TEST_F(CheckerTest, DamagedDataIsReportedAtFileAndLine) {
        {loc4 + ":24: Pickup file not found (" + no_pkp + "): dropping an item here writes it",
         "data\\levels\\locations\\8.loc:24: Pickup file not found (" + no_pkp +
             "): dropping an item here writes it"}},
-      {"exit to nowhere",
-       {{loc4, 12, "99"}},
-       {loc4 + ":12: Location '99' not found (data\\levels\\locations\\99.loc)"}},
+      {"exit to nowhere, missing partner list",
+       {{loc4, 12, "99"}, {"data\\levels\\locations\\8.loc", 20, "nobody"}},
+       {loc4 + ":12: Location '99' not found (data\\levels\\locations\\99.loc)",
+        "data\\levels\\locations\\8.loc:20: Partner list not found "
+        "(data\\levels\\talks\\nobody.tlk)"}},
       {"bad deadtime; the location's exits are not followed",
        {{"data\\levels\\locations\\13.loc", 34, "тридцать"}},
        {"data\\levels\\locations\\13.loc:34: 'тридцать' is not a valid integer value"}},

@@ -125,8 +125,13 @@ void check_world(Context& ctx) {
       else if (!exists(ctx, kLocations + *exit + ".loc"))
         ctx.problem(file, line, "Location '" + *exit + "' not found");
     }
-    if (loc.talks != "no" && partner_lists.insert(core::fold_case(loc.talks)).second)
-      check_partners(ctx, kTalks + loc.talks + ".tlk");
+    if (loc.talks != "no") {
+      const std::string talks_file = kTalks + loc.talks + ".tlk";
+      if (!exists(ctx, talks_file))
+        ctx.problem(file, kTalksLine, "Partner list not found (" + talks_file + ")");
+      else if (partner_lists.insert(core::fold_case(loc.talks)).second)
+        check_partners(ctx, talks_file);
+    }
     // Ground items: a pickup name of "no" lists nothing, yet dropping an item
     // there writes the pickup file named "no".
     const std::string pkp_file = kPickup + loc.pkp + ".pkp";
