@@ -25,7 +25,9 @@ Context::Context(const core::DataRoot& data) : root(data) {
 }
 
 void Context::problem(std::string file, int line, std::string message) {
-  problems_.push_back({std::move(file), line, std::move(message)});
+  Problem p{std::move(file), line, std::move(message)};
+  // One report of a problem, however many references lead to it.
+  if (reported_.insert(format(p)).second) problems_.push_back(std::move(p));
 }
 
 bool Context::guard(const std::function<void()>& read) {

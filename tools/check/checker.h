@@ -81,6 +81,7 @@ class Context {
   audio::RecordingMusic music_;
   std::unique_ptr<Game> game_;
   std::vector<Problem> problems_;
+  std::set<std::string> reported_;
   std::set<std::string> files_;
   std::map<std::string, Need> items_, pictures_, music_files_, texts_;
 };

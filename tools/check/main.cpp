@@ -33,6 +33,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   const core::DataRoot root(data);
+  if (!root.find("Data")) {
+    std::cerr << "vetrovay-check: no Data folder in " << data << "\n";
+    return 2;
+  }
   const auto ctx = check::check_data(root);
   for (const check::Problem& p : ctx->problems()) std::cout << check::format(p) << "\n";
   const std::string counts = std::to_string(ctx->files_read()) + " files, " +
