@@ -11,7 +11,7 @@ namespace {
 
 struct Edit {
   std::string file;
-  int line;          // 1-based line to replace; 0 appends the text as a line; -1 removes the file
+  int line;          // 1-based line to replace; 0 appends the text as a line; -1 removes it
   std::string text;  // UTF-8
 };
 
@@ -25,7 +25,7 @@ class CheckerTest : public GameTest {
  protected:
   void apply(const Edit& e) {
     if (e.line < 0) {
-      std::filesystem::remove(*root.find(e.file));
+      std::filesystem::remove_all(*root.find(e.file));
       return;
     }
     std::vector<std::string> lines = read_lines(e.file);
@@ -112,6 +112,9 @@ TEST_F(CheckerTest, DamagedDataIsReportedAtFileAndLine) {
       {"broken kind file",
        {{"Data\\Objects\\food.dat", 4, "x"}},
        {"Data\\Objects\\food.dat:4: 'x' is not a valid integer value"}},
+      {"no folder for the fight map",
+       {{"data\\levels\\fights", -1, ""}},
+       {"data\\levels\\fights\\fight.map: Path not found"}},
       {"missing intro text, sprite and death picture",
        {{"Data\\Intro\\3.txt", -1, ""},
         {"Data\\Sprites\\Arrows\\up_p.bmp", -1, ""},

@@ -154,6 +154,9 @@ void check_world(Context& ctx) {
     });
   }
 
+  // A new game creates the fight map, so its folder must be there.
+  ctx.guard([&] { ctx.root.for_write("data\\levels\\fights\\fight.map"); });
+
   // A new game rewrites every pickup file of the folder, reachable or not.
   std::optional<std::filesystem::path> folder;
   try {
