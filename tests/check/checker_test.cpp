@@ -67,6 +67,10 @@ TEST_F(CheckerTest, DamagedDataIsReportedAtFileAndLine) {
       {"unknown start item",
        {{"Data\\Config\\inventory.cfg", 2, "Нечто"}},
        {"Data\\Config\\inventory.cfg:2: Item 'Нечто' not found (Data\\Objects\\items.dat)"}},
+      {"start inventory over the capacity (strength 1: 800)",
+       {{"Data\\Config\\roamkin.cfg", 6, "1"}},
+       {"Data\\Config\\inventory.cfg:3: Item 'Бутылка воды' does not fit: a new game starts "
+        "without it (capacity 800)"}},
       {"blank line at the end of the start inventory",
        {{"Data\\Config\\inventory.cfg", 0, ""}},
        {"Data\\Config\\inventory.cfg:5: Item '' not found (Data\\Objects\\items.dat)"}},

@@ -2,6 +2,7 @@
 // intro, the window's sprites, the death pictures and the fixed music tracks.
 #include <string>
 
+#include "core/data_error.h"
 #include "core/data_reader.h"
 #include "game/items/catalogue.h"
 #include "tools/check/checker.h"
@@ -29,6 +30,30 @@ void check_inventory(Context& ctx) {
     core::DataReader in(ctx.root, kInventoryFile);
     for (int line = 1; !in.eof(); ++line) ctx.need_item(in.line(), {kInventoryFile, line});
   });
+  // What a new game carries, through the engine's own inventory: an item the
+  // character cannot carry is left out with "Перегружен !".
+  Game& g = ctx.game();
+  try {
+    g.invnext = 1;
+    g.invload = 0;
+    g.loadhero();
+    g.setgun(catalogue::kHands, 0, 100);
+    g.setarmor(catalogue::kClothes, 2, 100);
+    core::DataReader in(ctx.root, kInventoryFile);
+    for (int line = 1; !in.eof(); ++line) {
+      const std::string name = in.line();
+      try {
+        if (g.addtoinv(name, 100) == 0)
+          ctx.problem(kInventoryFile, line,
+                      "Item '" + name + "' does not fit: a new game starts without it (capacity " +
+                          std::to_string(g.hero.capacity) + ")");
+      } catch (const core::DataError&) {
+        // reported with the item references
+      }
+    }
+  } catch (const core::DataError&) {
+    // the start files' own problems are reported above
+  }
   // The new game equips the default weapon and armour from the catalogue.
   ctx.need_item_of_kind(catalogue::kHands, "gun", {});
   ctx.need_item_of_kind(catalogue::kClothes, "armor", {});
