@@ -123,8 +123,12 @@ bool decode_jpeg(const std::string& bytes, QImage* out) {
   cinfo.out_color_space = cinfo.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_start_decompress(&cinfo);
   const int components = cinfo.output_components;
+  // A few hundred bytes can declare 65535 by 65535 pixels (17 GB once
+  // decoded); no picture of the game comes near the pixel limit.
+  constexpr uint64_t kMaxPixels = 64ull * 1024 * 1024;
   if ((components != 1 && components != 3) || cinfo.output_width > 65535 ||
-      cinfo.output_height > 65535) {
+      cinfo.output_height > 65535 ||
+      uint64_t{cinfo.output_width} * cinfo.output_height > kMaxPixels) {
     jpeg_destroy_decompress(&cinfo);
     return false;
   }

@@ -595,6 +595,9 @@ def main():
         for kind, item, state in entries:
             lines += [kind, item, state]
         write("levels/pickup/%s.pkp" % name, lines)
+    # Locations without ground items have the pickup name "no"; an item
+    # dropped there is written to "no.pkp", which starts empty.
+    write("levels/pickup/no.pkp", [])
 
     for name, lines in INTRO.items():
         write("intro/" + name, lines)

@@ -59,22 +59,69 @@ std::string no_record(int32_t id) {
   return "Record " + core::str(id) + " not found";
 }
 
-// The fields of an items.dat record; the name is the key.
+void read_item_rest(Fields& f, catitem& r) {
+  r.picture = f.text();
+  r.quantity = f.integer();
+  r.weight = f.integer();
+  r.kind = f.text();
+  r.ref = f.integer();
+  r.price = f.integer();
+  r.description = f.text();
+}
+
+void read_gun_rest(Fields& f, guns& r) {
+  r.ammo = f.text();
+  r.single = f.integer();
+  r.burst = f.integer();
+  r.mindmg = f.integer();
+  r.maxdmg = f.integer();
+  r.state = f.integer();
+  r.wearmin = f.integer();
+  r.wearmax = f.integer();
+  r.text1 = f.text();
+  r.text2 = f.text();
+  r.text3 = f.text();
+  r.text4 = f.text();
+}
+
+void read_armor_rest(Fields& f, armors& r) {
+  r.protect = f.integer();
+  r.radres = f.integer();
+  r.state = f.integer();
+  r.wearmin = f.integer();
+  r.wearmax = f.integer();
+  r.text = f.text();
+}
+
+void read_consumable_rest(Fields& f, consumable& r) {
+  r.life = f.integer();
+  r.fatiguecut = f.integer();
+  r.needcut = f.integer();
+}
+
+// Every record of a file in order, with the line of its key value; a bad
+// value throws as in a lookup.
+template <typename Record, typename ReadKey, typename ReadRest, typename Each>
+void scan_all(const core::DataRoot& root, const char* file, ReadKey key, ReadRest rest,
+              const Each& each) {
+  core::DataReader in(root, file);
+  Fields fields(in);
+  while (!in.eof()) {
+    Record r;
+    key(fields, r);
+    const int line = in.line_number();
+    rest(fields, r);
+    each(r, line);
+  }
+}
+
+// The key of an items.dat record: its name.
 struct ItemScan {
   const std::string& name;
   catitem r;
   bool key(Fields& f) {
     r.name = f.text();
     return r.name == name;
-  }
-  void rest(Fields& f) {
-    r.picture = f.text();
-    r.quantity = f.integer();
-    r.weight = f.integer();
-    r.kind = f.text();
-    r.ref = f.integer();
-    r.price = f.integer();
-    r.description = f.text();
   }
 };
 
@@ -83,7 +130,7 @@ struct ItemScan {
 catitem find_item(const core::DataRoot& root, const std::string& name, const Origin& from) {
   ItemScan s{name, {}};
   scan(
-      root, kItems, [&](Fields& f) { return s.key(f); }, [&](Fields& f) { s.rest(f); },
+      root, kItems, [&](Fields& f) { return s.key(f); }, [&](Fields& f) { read_item_rest(f, s.r); },
       "Item '" + name + "' not found", from);
   return s.r;
 }
@@ -92,7 +139,7 @@ catitem find_item_in(const std::string& items_bytes, const std::string& name, co
   core::DataReader in(kItems, items_bytes);
   ItemScan s{name, {}};
   scan_reader(
-      in, [&](Fields& f) { return s.key(f); }, [&](Fields& f) { s.rest(f); },
+      in, [&](Fields& f) { return s.key(f); }, [&](Fields& f) { read_item_rest(f, s.r); },
       "Item '" + name + "' not found", from);
   return s.r;
 }
@@ -105,21 +152,7 @@ guns find_gun(const core::DataRoot& root, int32_t id) {
         r.id = f.integer();
         return r.id == id;
       },
-      [&](Fields& f) {
-        r.ammo = f.text();
-        r.single = f.integer();
-        r.burst = f.integer();
-        r.mindmg = f.integer();
-        r.maxdmg = f.integer();
-        r.state = f.integer();
-        r.wearmin = f.integer();
-        r.wearmax = f.integer();
-        r.text1 = f.text();
-        r.text2 = f.text();
-        r.text3 = f.text();
-        r.text4 = f.text();
-      },
-      no_record(id));
+      [&](Fields& f) { read_gun_rest(f, r); }, no_record(id));
   return r;
 }
 
@@ -131,15 +164,7 @@ armors find_armor(const core::DataRoot& root, int32_t id) {
         r.id = f.integer();
         return r.id == id;
       },
-      [&](Fields& f) {
-        r.protect = f.integer();
-        r.radres = f.integer();
-        r.state = f.integer();
-        r.wearmin = f.integer();
-        r.wearmax = f.integer();
-        r.text = f.text();
-      },
-      no_record(id));
+      [&](Fields& f) { read_armor_rest(f, r); }, no_record(id));
   return r;
 }
 
@@ -151,13 +176,29 @@ consumable find_consumable(const core::DataRoot& root, const char* file, int32_t
         r.id = f.integer();
         return r.id == id;
       },
-      [&](Fields& f) {
-        r.life = f.integer();
-        r.fatiguecut = f.integer();
-        r.needcut = f.integer();
-      },
-      no_record(id));
+      [&](Fields& f) { read_consumable_rest(f, r); }, no_record(id));
   return r;
+}
+
+void each_item(const core::DataRoot& root, const std::function<void(const catitem&, int)>& each) {
+  scan_all<catitem>(
+      root, kItems, [](Fields& f, catitem& r) { r.name = f.text(); }, read_item_rest, each);
+}
+
+void each_gun(const core::DataRoot& root, const std::function<void(const guns&, int)>& each) {
+  scan_all<guns>(
+      root, kGuns, [](Fields& f, guns& r) { r.id = f.integer(); }, read_gun_rest, each);
+}
+
+void each_armor(const core::DataRoot& root, const std::function<void(const armors&, int)>& each) {
+  scan_all<armors>(
+      root, kArmor, [](Fields& f, armors& r) { r.id = f.integer(); }, read_armor_rest, each);
+}
+
+void each_consumable(const core::DataRoot& root, const char* file,
+                     const std::function<void(const consumable&, int)>& each) {
+  scan_all<consumable>(
+      root, file, [](Fields& f, consumable& r) { r.id = f.integer(); }, read_consumable_rest, each);
 }
 
 int64_t packs(int32_t count, const catitem& item) {

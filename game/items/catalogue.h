@@ -3,6 +3,7 @@
 // top on every use; the first record whose key matches wins. A key that no
 // record matches is a DataError naming the key and the file.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/paths.h"
@@ -79,6 +80,14 @@ guns find_gun(const core::DataRoot& root, int32_t id);
 armors find_armor(const core::DataRoot& root, int32_t id);
 // file: one of kMedik, kDrink, kFood.
 consumable find_consumable(const core::DataRoot& root, const char* file, int32_t id);
+
+// Every record of a file in file order, with the line of its key value (for
+// the data checker); a bad value throws the lookup's DataError.
+void each_item(const core::DataRoot& root, const std::function<void(const catitem&, int)>& each);
+void each_gun(const core::DataRoot& root, const std::function<void(const guns&, int)>& each);
+void each_armor(const core::DataRoot& root, const std::function<void(const armors&, int)>& each);
+void each_consumable(const core::DataRoot& root, const char* file,
+                     const std::function<void(const consumable&, int)>& each);
 
 // The default weapon and armour, worn when nothing else is; never carried.
 inline constexpr const char* kHands = "Руки";

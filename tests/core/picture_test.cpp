@@ -188,6 +188,14 @@ TEST(Picture, RefusesTruncatedAndCorruptJpeg) {
   // Garbage between the start marker and the first header.
   write_bytes(dir / "extra.jpg", full.substr(0, 2) + "xyz" + full.substr(2));
   expect_not_valid(root, "extra.jpg");
+  // A few hundred bytes declaring 65535 by 65535 pixels: refused before the
+  // 17 GB picture is allocated.
+  std::string huge = full;
+  const size_t sof = huge.find("\xFF\xC0");
+  ASSERT_NE(sof, std::string::npos);
+  huge.replace(sof + 5, 4, "\xFF\xFF\xFF\xFF");
+  write_bytes(dir / "huge.jpg", huge);
+  expect_not_valid(root, "huge.jpg");
 }
 
 TEST(Picture, RefusesOtherFormatsAndMissingFiles) {
