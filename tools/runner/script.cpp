@@ -1,5 +1,6 @@
 #include "tools/runner/script.h"
 
+#include <optional>
 #include <ostream>
 #include <sstream>
 
@@ -21,6 +22,14 @@ blank followed by '#'.
                        (hidden, disabled, inside a hidden or parked panel, or
                        covered by a panel above it) prints "refused: CONTROL"
   pick CONTROL ROW     make ROW (from 0) the current row of a list and click it
+  key KEY              press a key: enter or space (the focused button), escape
+                       (closes the item viewer), up, down, left, right (the
+                       exits), mute; one that presses nothing prints
+                       "refused: KEY"
+  dblclick X Y         double click at window point X Y; each click goes to the
+                       control on top there at that moment, and a second click
+                       that would land on another control than the first is
+                       refused
   wait MS              let MS milliseconds of virtual time pass
   show CONTROL         print the control as one JSON object
   dump                 show every control
@@ -45,13 +54,8 @@ void ScriptRunner::after_event() {
   scheduler_.sync(rt_.now);
 }
 
-bool ScriptRunner::onscreen(const std::string& name) {
-  const form::Control* c = game_.form.find(name);
-  if (!c || !game_.form.onscreen(*c)) {
-    out_ << "refused: " << name << "\n";
-    return false;
-  }
-  return true;
+void ScriptRunner::refused(const std::string& what) {
+  out_ << "refused: " << what << "\n";
 }
 
 void ScriptRunner::wait(int64_t ms) {
@@ -91,12 +95,7 @@ bool ScriptRunner::run(const std::string& raw) {
     const size_t name_end = line.find(' ', name_start);
     const std::string name = line.substr(name_start, name_end - name_start);
     const std::string text = name_end == std::string::npos ? "" : line.substr(name_end + 1);
-    const form::Control* c = game_.form.find(name);
-    if (!c || c->kind != form::Kind::Edit) {
-      out_ << "refused: " << name << "\n";
-    } else {
-      game_.type(name, text);
-    }
+    if (!game_.type(name, text)) refused(name);
   } else if (cmd == "seed") {
     long long n = 0;
     words >> n;
@@ -105,21 +104,35 @@ bool ScriptRunner::run(const std::string& raw) {
   } else if (cmd == "click") {
     std::string name;
     words >> name;
-    if (onscreen(name)) game_.click(name);
+    if (!game_.click(name)) refused(name);
     after_event();
   } else if (cmd == "pick") {
     std::string name;
     int row = -1;
     words >> name >> row;
-    const form::Control* c = game_.form.find(name);
-    if (onscreen(name)) {
-      if (c->kind != form::Kind::List || row < 0 || row >= static_cast<int>(c->rows.size())) {
-        out_ << "refused: " << name << " " << row << "\n";
-      } else {
-        game_.pick(name, row);
-      }
+    if (!game_.clickable(name)) {
+      refused(name);
+    } else if (!game_.pick(name, row)) {
+      refused(name + " " + std::to_string(row));
     }
     after_event();
+  } else if (cmd == "key") {
+    std::string name;
+    words >> name;
+    std::optional<Key> k = key_named(name);
+    if (!k || !game_.key(*k)) refused(name);
+    after_event();
+  } else if (cmd == "dblclick") {
+    // Two clicks at one window point, each on the control on top there then.
+    int x = -1, y = -1;
+    words >> x >> y;
+    for (Press how : {Press::single, Press::second_of_double}) {
+      const form::Control* c = game_.form.control_at(x, y);
+      const std::string name = c ? c->name : std::to_string(x) + " " + std::to_string(y);
+      if (!c || !game_.click(name, how)) refused(name);
+      after_event();
+      if (rt_.quit_requested) break;
+    }
   } else if (cmd == "wait") {
     long long ms = 0;
     words >> ms;
