@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QScreen>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -270,6 +271,8 @@ void MainWindow::toggle_full_screen() {
     activateWindow();
   } else {
     full_screen_ = std::make_unique<ui::FullScreenView>(this, [this] { runtime_.quit(); });
+    // The whole screen also where no window manager makes it so.
+    if (QScreen* s = screen()) full_screen_->setGeometry(s->geometry());
     full_screen_->showFullScreen();
     full_screen_->activateWindow();
   }
