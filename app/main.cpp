@@ -67,6 +67,9 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setStyle("Fusion");  // the same look on every desktop
+  // The game ends through its own exit (or closing its window), never because
+  // the full-screen view handed the window back.
+  QApplication::setQuitOnLastWindowClosed(false);
   ui::install_font_substitutions();
 
   std::unique_ptr<audio::Music> music = audio::make_sdl_music();

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,12 +24,16 @@
 
 using form::Kind;
 
+namespace {
+// A fixed border with the system menu and the minimise button only.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+}  // namespace
+
 MainWindow::MainWindow(Game& game, QtRuntime& runtime)
     : QWidget(nullptr), game_(game), runtime_(runtime) {
-  // A fixed border with the system menu and the minimise button only.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
+  setWindowFlags(kWindowFlags);
   setFixedSize(form::kClientWidth, form::kClientHeight);
   setAutoFillBackground(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -198,7 +204,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::key_event(QKeyEvent* event, bool press) {
   if (event->key() == Qt::Key_F11) {
-    if (press && !event->isAutoRepeat()) toggle_full_screen();
+    // Once this key event is over: it is being delivered through the view.
+    if (press && !event->isAutoRepeat())
+      QTimer::singleShot(0, this, [this] { toggle_full_screen(); });
     return true;
   }
   std::optional<Key> key = ui::game_key(*event);
@@ -264,8 +272,12 @@ void MainWindow::show_error(const std::string& message) {
 
 void MainWindow::toggle_full_screen() {
   if (full_screen_) {
-    full_screen_.reset();    // gives the window back, hidden
-    window_synced_ = false;  // place it again where the game keeps it
+    full_screen_.reset();  // gives the window back
+    // Qt still counts it as shown, while its native window stayed unmapped
+    // inside the view: hide both, then show it as a window again.
+    hide();
+    if (QWindow* native = windowHandle()) native->hide();
+    window_synced_ = false;  // placed where the game keeps it
     sync();
     show();
     activateWindow();

@@ -16,10 +16,14 @@ StateFile::StateFile() {
 void StateFile::update(const Game& game) {
   if (path_.empty()) return;
   std::string text = state_json(game) + "\n";
-  text += "{\"focus\":" + json_string(game.form.focus) +
-          ",\"closed\":" + (game.form.closed ? "true" : "false") +
+  text += std::string("{\"closed\":") + (game.form.closed ? "true" : "false") +
           ",\"muted\":" + (game.muted ? "true" : "false") + "}\n";
-  for (const form::Control& c : game.form.controls()) text += control_json(game.form, c) + "\n";
+  // Each control as the runner shows it, with its place in the window first.
+  for (const form::Control& c : game.form.controls()) {
+    text += "{\"x\":" + std::to_string(game.form.abs_left(c)) +
+            ",\"y\":" + std::to_string(game.form.abs_top(c)) + "," +
+            control_json(game.form, c).substr(1) + "\n";
+  }
   if (text == written_) return;
   const std::string temporary = path_ + ".tmp";
   {
