@@ -2,15 +2,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QScreen>
-#include <QTimer>
-#include <QWindow>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <exception>
 
