@@ -16,6 +16,7 @@
 
 #include "game/game.h"
 #include "ui/control_widgets.h"
+#include "ui/first_paint.h"
 #include "ui/full_screen.h"
 #include "ui/keyboard.h"
 #include "ui/look.h"
@@ -301,6 +302,11 @@ void MainWindow::shut_down() {
   if (timers_) timers_->stop();
   if (full_screen_) full_screen_->hide();
   hide();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  ui::report_first_paint();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -85,7 +85,7 @@ class Display:
 class Window:
     """The game in its window on a fresh copy of the demo data."""
 
-    def __init__(self, args, display, data, seed=3):
+    def __init__(self, args, display, data, seed=3, wrapper=()):
         self.display = display
         self.data = data
         self.state_path = os.path.join(data, "state.json")
@@ -94,7 +94,7 @@ class Window:
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.log = open(os.path.join(data, "window.log"), "w")
-        self.proc = subprocess.Popen([args.game, "--data", data], env=self.env,
+        self.proc = subprocess.Popen([*wrapper, args.game, "--data", data], env=self.env,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         self.id = poll(self.find_window, "the game window")
         self.focus()
