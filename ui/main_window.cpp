@@ -210,6 +210,9 @@ bool MainWindow::key_event(QKeyEvent* event, bool press) {
       QTimer::singleShot(0, this, [this] { toggle_full_screen(); });
     return true;
   }
+  // No focus chain: Tab would carry the focus to controls the game never
+  // gave it to (parked ones among them).
+  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return true;
   std::optional<Key> key = ui::game_key(*event);
   // An edit box on screen with the focus types its keys; nothing else in
   // the window acts on a key by itself.
