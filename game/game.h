@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "audio/music.h"
 #include "core/paths.h"
@@ -214,6 +215,7 @@ class Game {
   // on the control the first one hit. Moves the keyboard focus.
   bool accept_click(const std::string& control, Press how);
   std::string last_click_;
+  std::vector<std::string> rows_at_click_;  // of the list last picked, before the pick
   std::unordered_map<std::string, void (Game::*)()> clicks_;
   std::unordered_map<std::string, void (Game::*)()> timers_;
 };

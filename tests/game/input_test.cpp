@@ -28,16 +28,6 @@ TEST_F(InputTest, NothingAPlayerCannotSeeTakesAClickTypingOrAKey) {
   EXPECT_FALSE(game->key(Key::up));
   EXPECT_FALSE(game->click("no such control"));
   EXPECT_EQ(game->introstep, 0);
-
-  play();
-  const int64_t before = rt.now;
-  // The start and skip buttons keep the focus once parked; no key reaches them.
-  EXPECT_EQ(game->form.focus, "BitBtn5");
-  EXPECT_FALSE(game->key(Key::space));
-  EXPECT_FALSE(game->key(Key::enter));
-  EXPECT_FALSE(game->click("BitBtn1"));
-  EXPECT_EQ(rt.now, before);
-  EXPECT_EQ(game->form["intro"].left, form::place_of(form::Screen::intro).parked_left);
 }
 
 TEST_F(InputTest, ArrowKeysRunTheArrowsOwnPress) {
@@ -84,16 +74,20 @@ TEST_F(InputTest, TheSecondClickOfADoubleClickStaysOnItsControl) {
   EXPECT_TRUE(game->form.closed);
 }
 
-TEST_F(InputTest, EscapeClosesOnlyTheItemViewerAndMuteTogglesTheVolume) {
+TEST_F(InputTest, ADoubleClickOnAListPicksTwiceOnlyWhileItsRowsStay) {
   play();
-  EXPECT_FALSE(game->key(Key::escape));
-  pick("PItems", 0);
-  pick("PInventory", 0);
-  ASSERT_TRUE(game->shown(form::Screen::viewer));
-  EXPECT_TRUE(game->key(Key::escape));
-  EXPECT_FALSE(game->shown(form::Screen::viewer));
-  EXPECT_TRUE(game->shown(form::Screen::location));
+  pick("PInventory", 0);  // view mode: the rows stay
+  EXPECT_TRUE(game->pick("PInventory", 0, Press::second_of_double));
+  click("Image25");  // use mode
+  const std::vector<std::string> before = ctl("PInventory").rows;
+  EXPECT_TRUE(game->pick("PInventory", 1));  // eats the rusks: the rows move up
+  ASSERT_NE(ctl("PInventory").rows, before);
+  const std::vector<std::string> after = ctl("PInventory").rows;
+  EXPECT_FALSE(game->pick("PInventory", 1, Press::second_of_double));
+  EXPECT_EQ(ctl("PInventory").rows, after);
+}
 
+TEST_F(InputTest, MuteTogglesTheVolumeOfTheMusic) {
   EXPECT_TRUE(game->key(Key::mute));
   EXPECT_EQ(music.volume, 0);
   EXPECT_TRUE(game->key(Key::mute));
