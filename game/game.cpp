@@ -16,22 +16,41 @@ void Game::handle(const std::function<void()>& handler) {
   }
 }
 
-void Game::click(const std::string& control) {
+bool Game::click(const std::string& control, Press how) {
+  if (!accept_click(control, how)) return false;
+  form::Control& c = form[control];
+  if (c.kind == form::Kind::Radio) {
+    // Checking a radio button unchecks the others on its panel; only a
+    // change counts as a click.
+    if (c.checked) return true;
+    for (form::Control& other : form.controls())
+      if (other.kind == form::Kind::Radio && other.parent == c.parent) other.checked = &other == &c;
+  }
   auto it = clicks_.find(control);
-  if (it == clicks_.end()) return;
-  handle([this, fn = it->second] { (this->*fn)(); });
+  if (it != clicks_.end()) handle([this, fn = it->second] { (this->*fn)(); });
+  return true;
 }
 
-void Game::pick(const std::string& list, int row) {
-  form::Control& c = form[list];
-  if (row < 0 || row >= static_cast<int>(c.rows.size())) return;
-  c.row = row;
-  click(list);
+bool Game::pick(const std::string& list, int row, Press how) {
+  const form::Control* c = form.find(list);
+  if (!c || c->kind != form::Kind::List || row < 0 || row >= static_cast<int>(c->rows.size()) ||
+      !clickable(list))
+    return false;
+  // A double click picks twice only while the first left the rows as they
+  // were: after a pickup or a use the next item has moved under the pointer.
+  if (how == Press::second_of_double && list == last_click_ && c->rows != rows_at_click_)
+    return false;
+  if (how != Press::second_of_double) rows_at_click_ = c->rows;
+  form[list].row = row;
+  return click(list, how);
 }
 
-void Game::type(const std::string& edit, const std::string& text) {
+bool Game::type(const std::string& edit, const std::string& text) {
+  const form::Control* found = form.find(edit);
+  if (!found || found->kind != form::Kind::Edit || !accept_click(edit, Press::single)) return false;
   form::Control& c = form[edit];
   c.caption = c.max_length > 0 ? core::utf8_prefix(text, static_cast<size_t>(c.max_length)) : text;
+  return true;
 }
 
 void Game::tick(const std::string& timer) {
@@ -70,18 +89,13 @@ void Game::register_handlers() {
       {"Label20", &Game::Label20Click},
       // combat
 
-
       // level-up
-
 
       // conversations and quest
 
-
       // trade
 
-
       // outro
-
 
   };
   timers_ = {

@@ -12,12 +12,14 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "audio/music.h"
 #include "core/paths.h"
 #include "core/random.h"
 #include "game/form/form.h"
 #include "game/form/screens.h"
+#include "game/input.h"
 #include "game/items/catalogue.h"
 #include "game/items/invitem.h"
 #include "game/runtime.h"
@@ -32,12 +34,24 @@ class Game {
   // Runs a handler to its end; a DataError is reported through on_error and
   // the effects made before it stay.
   void handle(const std::function<void()>& handler);
-  // A click on a control (no effect for controls without a click handler).
-  void click(const std::string& control);
-  // Makes row the current row of a list and clicks it.
-  void pick(const std::string& list, int row);
-  // Sets the text of an edit box (cut to its maximum length).
-  void type(const std::string& edit, const std::string& text);
+  // Every click, pick, typing and key press of every host (window, runner,
+  // tests) comes through these; each answers false when it refuses the event
+  // because a player could not have made it (input.cpp).
+  // A click on a control; refused unless the control is on screen.
+  bool click(const std::string& control, Press how = Press::single);
+  // Makes row the current row of a list and clicks it; refused for a list
+  // not on screen or a row it does not have.
+  bool pick(const std::string& list, int row, Press how = Press::single);
+  // Sets the text of an edit box on screen (cut to its maximum length).
+  bool type(const std::string& edit, const std::string& text);
+  // A key press; false when it pressed nothing.
+  bool key(Key k);
+  // Whether a player could click the control now: visible and enabled with
+  // all its panels, inside the client area, not covered by a panel above.
+  bool clickable(const std::string& control) const;
+  // Whether the keyboard focus is in an edit box on screen (text keys are
+  // then typing, not game keys).
+  bool typing() const;
   // A tick of a timer.
   void tick(const std::string& timer);
   bool has_click_handler(const std::string& control) const;
@@ -74,6 +88,8 @@ class Game {
   int outrostep = 0;
   double outropos = 0;
   // music
+  static constexpr int kMusicVolume = 30;
+  bool muted = false;  // the player's mute key
   uint32_t musicstream = 0;
   std::string musicfile;  // data path of the track last started, "" once stopped
   // combat records (combat/)
@@ -199,6 +215,11 @@ class Game {
 
  private:
   void register_handlers();
+  // The click rule: on screen, and the second click of a double click only
+  // on the control the first one hit. Moves the keyboard focus.
+  bool accept_click(const std::string& control, Press how);
+  std::string last_click_;
+  std::vector<std::string> rows_at_click_;  // of the list last picked, before the pick
   std::unordered_map<std::string, void (Game::*)()> clicks_;
   std::unordered_map<std::string, void (Game::*)()> timers_;
 };

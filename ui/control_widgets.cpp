@@ -94,9 +94,8 @@ QWidget* create_widget(const form::Control& c, QWidget* parent) {
       w = create_list(parent);
       break;
     case form::Kind::Button: {
-      auto* button = new QPushButton(parent);
-      button->setAutoDefault(true);  // Enter presses the focused button
-      w = button;
+      // Enter and Space reach the game, which presses the focused button.
+      w = new QPushButton(parent);
       break;
     }
     case form::Kind::Radio:

@@ -1,32 +1,45 @@
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <exception>
 
 #include "game/game.h"
 #include "ui/control_widgets.h"
+#include "ui/first_paint.h"
+#include "ui/full_screen.h"
+#include "ui/keyboard.h"
 #include "ui/look.h"
 #include "ui/qt_runtime.h"
 #include "ui/timer_driver.h"
 
 using form::Kind;
 
+namespace {
+// A fixed border with the system menu and the minimise button only.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+}  // namespace
+
 MainWindow::MainWindow(Game& game, QtRuntime& runtime)
     : QWidget(nullptr), game_(game), runtime_(runtime) {
-  // A fixed border with the system menu and the minimise button only.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
+  setWindowFlags(kWindowFlags);
   setFixedSize(form::kClientWidth, form::kClientHeight);
   setAutoFillBackground(true);
+  setFocusPolicy(Qt::StrongFocus);
   create_widgets();
+  qApp->installEventFilter(this);
   timers_ = std::make_unique<TimerDriver>(
       game_.form, runtime_, [this](const std::string& timer) { tick(timer); }, [this] { sync(); });
   game_.on_error = [this](const std::string& message) { show_error(message); };
@@ -35,6 +48,8 @@ MainWindow::MainWindow(Game& game, QtRuntime& runtime)
 }
 
 MainWindow::~MainWindow() {
+  full_screen_.reset();
+  qApp->removeEventFilter(this);
   runtime_.attach(nullptr);
   game_.on_error = nullptr;
 }
@@ -64,14 +79,19 @@ void MainWindow::connect_input(size_t index) {
   const std::string name = c.name;
   switch (c.kind) {
     case Kind::Button:
-      connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
-              [this, name] { dispatch([this, name] { game_.click(name); }); });
-      break;
     case Kind::Radio:
-      connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this,
-              [this, &c] { dispatch([this, &c] { click_radio(c); }); });
+      // The keyboard never presses a button by itself: keys go to the game
+      // (keyPress), which presses only what a player can see.
+      w->setFocusPolicy(Qt::NoFocus);
+      connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, name] {
+        Press how = press_;
+        dispatch([this, name, how] { game_.click(name, how); });
+      });
       break;
     case Kind::Edit:
+      w->setFocusPolicy(Qt::ClickFocus);
+      w->installEventFilter(this);
+      mouse_targets_[w] = index;
       connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
               [this, name](const QString& text) {
                 dispatch([this, name, text] { game_.type(name, text.toStdString()); });
@@ -130,12 +150,23 @@ bool mouse_event(QEvent* event) {
 }  // namespace
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Every mouse press notes whether it is the second of a double click (the
+  // game drops one that lands on another control than the first).
+  if (event->type() == QEvent::MouseButtonPress) press_ = Press::single;
+  if (event->type() == QEvent::MouseButtonDblClick) press_ = Press::second_of_double;
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // In full screen the view hands the keys on to the window's widgets.
+    if (widget && widget->window() == this)
+      return key_event(static_cast<QKeyEvent*>(event), event->type() == QEvent::KeyPress);
+    return false;
+  }
   auto it = mouse_targets_.find(watched);
-  if (it == mouse_targets_.end() || !mouse_event(event))
-    return QWidget::eventFilter(watched, event);
+  if (it == mouse_targets_.end() || !mouse_event(event)) return false;
   size_t index = it->second;
   const form::Control& c = *bound_[index].control;
   const std::string name = c.name;
+  const Press how = press_;
 
   switch (c.kind) {
     case Kind::List:
@@ -144,7 +175,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       // The game handles a mouse press in a memo as its click; the memo
       // still scrolls and selects as usual.
       if (left_press(event) && game_.has_click_handler(name))
-        dispatch([this, name] { game_.click(name); });
+        dispatch([this, name, how] { game_.click(name, how); });
+      return false;
+    case Kind::Edit:
+      // A press in an edit box gives it the focus in the game too.
+      if (left_press(event)) dispatch([this, name, how] { game_.click(name, how); });
       return false;
     default:
       break;
@@ -154,6 +189,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (!game_.has_click_handler(name)) return false;
   if (left_press(event)) {
     pressed_ = watched;
+    pressed_how_ = how;
     return true;
   }
   if (left_release(event)) {
@@ -161,10 +197,28 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
     bool clicked = pressed_ == watched && widget->rect().contains(at);
     pressed_ = nullptr;
-    if (clicked) dispatch([this, name] { game_.click(name); });
+    if (clicked) dispatch([this, name, how = pressed_how_] { game_.click(name, how); });
     return true;
   }
   return false;
+}
+
+bool MainWindow::key_event(QKeyEvent* event, bool press) {
+  if (event->key() == Qt::Key_F11) {
+    // Once this key event is over: it is being delivered through the view.
+    if (press && !event->isAutoRepeat())
+      QTimer::singleShot(0, this, [this] { toggle_full_screen(); });
+    return true;
+  }
+  // No focus chain: Tab would carry the focus to controls the game never
+  // gave it to (parked ones among them).
+  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return true;
+  std::optional<Key> key = ui::game_key(*event);
+  // An edit box on screen with the focus types its keys; nothing else in
+  // the window acts on a key by itself.
+  if (game_.typing() && (!key || ui::typing_key(*key))) return false;
+  if (press && key && !event->isAutoRepeat()) dispatch([this, k = *key] { game_.key(k); });
+  return true;
 }
 
 bool MainWindow::list_mouse(size_t index, QEvent* event) {
@@ -177,18 +231,9 @@ bool MainWindow::list_mouse(size_t index, QEvent* event) {
     int row = list->indexAt(at).row();
     if (row < 0) row = list->count() - 1;
     const std::string name = bound_[index].control->name;
-    dispatch([this, name, row] { game_.pick(name, std::max(row, 0)); });
+    dispatch([this, name, row, how = press_] { game_.pick(name, std::max(row, 0), how); });
   }
   return true;
-}
-
-void MainWindow::click_radio(form::Control& radio) {
-  // Checking a radio button unchecks the others on its panel; only a change
-  // counts as a click.
-  if (radio.checked) return;
-  for (form::Control& c : game_.form.controls())
-    if (c.kind == Kind::Radio && c.parent == radio.parent) c.checked = &c == &radio;
-  game_.click(radio.name);
 }
 
 // ---- events, timers and errors ----
@@ -229,6 +274,27 @@ void MainWindow::show_error(const std::string& message) {
   if (timers_) timers_->resume();
 }
 
+void MainWindow::toggle_full_screen() {
+  if (full_screen_) {
+    full_screen_.reset();  // gives the window back
+    // Qt still counts it as shown, while its native window stayed unmapped
+    // inside the view: hide both, then show it as a window again.
+    hide();
+    if (QWindow* native = windowHandle()) native->hide();
+    window_synced_ = false;  // placed where the game keeps it
+    sync();
+    show();
+    activateWindow();
+  } else {
+    full_screen_ = std::make_unique<ui::FullScreenView>(this, [this] { runtime_.quit(); });
+    // The whole screen also where no window manager makes it so.
+    if (QScreen* s = screen()) full_screen_->setGeometry(s->geometry());
+    full_screen_->showFullScreen();
+    full_screen_->activateWindow();
+  }
+  sync_focus();
+}
+
 void MainWindow::start_timers() {
   if (timers_) timers_->reschedule();
 }
@@ -237,7 +303,13 @@ void MainWindow::shut_down() {
   if (closing_) return;
   closing_ = true;
   if (timers_) timers_->stop();
+  if (full_screen_) full_screen_->hide();
   hide();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  ui::report_first_paint();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -256,6 +328,7 @@ void MainWindow::sync() {
   sync_window();
   for (ui::BoundControl& bound : bound_) ui::sync_widget(bound);
   sync_focus();
+  state_file_.update(game_);
 }
 
 void MainWindow::show_now() {
@@ -263,6 +336,7 @@ void MainWindow::show_now() {
   sync();
   if (timers_) timers_->note_changes();
   repaint();
+  if (full_screen_) full_screen_->viewport()->repaint();
 }
 
 void MainWindow::sync_window() {
@@ -287,15 +361,13 @@ void MainWindow::sync_window() {
 }
 
 void MainWindow::sync_focus() {
-  const std::string& focus = game_.form.focus;
-  if (focus == focus_shown_) return;
-  auto it = by_name_.find(focus);
-  QWidget* w = it == by_name_.end() ? nullptr : bound_[it->second].widget;
-  if (w) {
-    // A hidden or disabled control cannot take the focus yet; try again on
-    // the next sync.
-    if (!w->isVisibleTo(this) || !w->isEnabled()) return;
-    w->setFocus(Qt::OtherFocusReason);
+  // The focus the game gives, but only to a control a player can see: a
+  // button clicked before its panel was parked keeps the game's focus, while
+  // the window holds the keyboard itself.
+  QWidget* want = this;
+  if (auto it = by_name_.find(game_.form.focus); it != by_name_.end()) {
+    QWidget* w = bound_[it->second].widget;
+    if (w && game_.clickable(game_.form.focus) && w->isVisibleTo(this) && w->isEnabled()) want = w;
   }
-  focus_shown_ = focus;
+  if (focusWidget() != want || !want->hasFocus()) want->setFocus(Qt::OtherFocusReason);
 }

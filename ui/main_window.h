@@ -9,9 +9,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include "game/input.h"
+#include "ui/full_screen.h"
+#include "ui/state_file.h"
 #include "ui/widget_sync.h"
 
 class Game;
+class QKeyEvent;
 class QtRuntime;
 class TimerDriver;
 
@@ -36,6 +40,7 @@ class MainWindow : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void create_widgets();
@@ -44,7 +49,8 @@ class MainWindow : public QWidget {
   // the timers up to date.
   void dispatch(const std::function<void()>& event);
   void after_event();
-  void click_radio(form::Control& radio);
+  bool key_event(QKeyEvent* event, bool press);
+  void toggle_full_screen();
   bool list_mouse(size_t index, QEvent* event);
   void tick(const std::string& timer);
   void show_error(const std::string& message);
@@ -57,7 +63,11 @@ class MainWindow : public QWidget {
   std::unordered_map<std::string, size_t> by_name_;
   std::unordered_map<QObject*, size_t> mouse_targets_;
   QObject* pressed_ = nullptr;  // image or label under a pressed mouse button
+  Press pressed_how_ = Press::single;
+  Press press_ = Press::single;  // the kind of the last mouse press
+  ui::StateFile state_file_;
   std::unique_ptr<TimerDriver> timers_;
+  std::unique_ptr<ui::FullScreenView> full_screen_;  // while F11 full screen is on
 
   std::string caption_shown_;
   int left_shown_ = 0, top_shown_ = 0;

@@ -97,4 +97,17 @@ bool Form::onscreen(const Control& c) const {
   return true;
 }
 
+const Control* Form::control_at(int x, int y) const {
+  // Later controls lie above earlier ones (children after their panel), so
+  // the first hit from the end is the one on top.
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    const Control& c = *it;
+    if (c.kind == Kind::Timer) continue;
+    int l = abs_left(c), t = abs_top(c);
+    if (x < l || y < t || x >= l + std::max(1, c.width) || y >= t + std::max(1, c.height)) continue;
+    if (onscreen(c)) return &c;
+  }
+  return nullptr;
+}
+
 }  // namespace form

@@ -43,6 +43,8 @@ class Form {
   // panels, inside the client area, and not hidden under a panel that lies
   // above it in the stacking order.
   bool onscreen(const Control& c) const;
+  // The topmost control on screen at window point x, y (nullptr: none).
+  const Control* control_at(int x, int y) const;
 
  private:
   std::deque<Control> controls_;

@@ -105,6 +105,7 @@ class ItemsTest : public GameTest {
     write_file("Data\\Objects\\food.dat", consumable_lines(1, 5, 10, 30));
     write_file("Data\\Objects\\drink.dat", consumable_lines(1, 2, 5, 40));
     write_file("Data\\Objects\\medik.dat", consumable_lines(1, 20, 15, 25));
+    in_play();
     game->hero.maxhealth = 50;
     game->hero.health = 50;
     game->hero.capacity = 100;

@@ -95,6 +95,7 @@ TEST_F(MenuTest, OnlyWhatIsOnScreenCanBeClicked) {
 }
 
 TEST_F(MenuTest, TypingIsCutToTwentyCharacters) {
+  advance(3000);
   game->type("Edit2", "Абвгдеёжзийклмнопрстуфх");
   EXPECT_EQ(ctl("Edit2").caption, "Абвгдеёжзийклмнопрст");
 }

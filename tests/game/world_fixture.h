@@ -147,6 +147,7 @@ class WorldTest : public GameTest {
 
   // Loads and shows a location the way the end of the intro does.
   void enter(const std::string& name) {
+    in_play();
     game->handle([&] {
       game->loadloc(name);
       game->setloc();

@@ -42,6 +42,10 @@ class GameTest : public ::testing::Test {
   // texts and a plain location "1" with no pictures named.
   void write_minimal_game();
 
+  // Parks the menu as a new game does, so the play screen is what a click
+  // reaches (clicks are refused on controls a player cannot see).
+  void in_play() { game->park(form::Screen::menu); }
+
   // Lets virtual time pass, firing timers in order.
   void advance(int64_t ms);
   // Dispatches like a click in the window (errors collected in `errors`).

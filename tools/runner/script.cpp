@@ -25,6 +25,14 @@ blank followed by '#'.
                        (hidden, disabled, inside a hidden or parked panel, or
                        covered by a panel above it) prints "refused: CONTROL"
   pick CONTROL ROW     make ROW (from 0) the current row of a list and click it
+  key KEY              press a key: enter or space (the focused button), escape
+                       (closes the item viewer), up, down, left, right (the
+                       exits), mute; one that presses nothing prints
+                       "refused: KEY"
+  dblclick X Y         double click at window point X Y; each click goes to the
+                       control on top there at that moment, and a second click
+                       that would land on another control than the first is
+                       refused
   wait MS              let MS milliseconds of virtual time pass (at most
                        86400000, one day)
   show CONTROL         print the control as one JSON object
@@ -51,13 +59,8 @@ void ScriptRunner::after_event() {
   scheduler_.sync(rt_.now);
 }
 
-bool ScriptRunner::onscreen(const std::string& name) {
-  const form::Control* c = game_.form.find(name);
-  if (!c || !game_.form.onscreen(*c)) {
-    out_ << "refused: " << name << "\n";
-    return false;
-  }
-  return true;
+void ScriptRunner::refused(const std::string& what) {
+  out_ << "refused: " << what << "\n";
 }
 
 void ScriptRunner::wait(int64_t ms) {
@@ -147,13 +150,10 @@ bool ScriptRunner::run(const std::string& raw) {
       const size_t name_end = line.find(' ', name_start);
       const std::string name = line.substr(name_start, name_end - name_start);
       const std::string text = name_end == std::string::npos ? "" : line.substr(name_end + 1);
-      const form::Control* c = game_.form.find(name);
       if (!valid_utf8(text)) {
         malformed("type CONTROL TEXT (TEXT in UTF-8)");
-      } else if (!c || c->kind != form::Kind::Edit) {
-        out_ << "refused: " << name << "\n";
-      } else {
-        game_.type(name, text);
+      } else if (!game_.type(name, text)) {
+        refused(name);
       }
     }
   } else if (cmd == "seed") {
@@ -168,25 +168,44 @@ bool ScriptRunner::run(const std::string& raw) {
     if (args.size() != 1) {
       malformed("click CONTROL");
     } else {
-      if (onscreen(args[0])) game_.click(args[0]);
+      if (!game_.click(args[0])) refused(args[0]);
       after_event();
     }
   } else if (cmd == "pick") {
     const auto row = args.size() == 2 ? number_word(args[1]) : std::nullopt;
-    if (!row) {
+    if (!row || *row < std::numeric_limits<int>::min() || *row > std::numeric_limits<int>::max()) {
       malformed("pick CONTROL ROW");
     } else {
       const std::string& name = args[0];
-      const form::Control* c = game_.form.find(name);
-      if (onscreen(name)) {
-        if (c->kind != form::Kind::List || *row < 0 ||
-            *row >= static_cast<long long>(c->rows.size())) {
-          out_ << "refused: " << name << " " << *row << "\n";
-        } else {
-          game_.pick(name, static_cast<int>(*row));
-        }
+      if (!game_.clickable(name)) {
+        refused(name);
+      } else if (!game_.pick(name, static_cast<int>(*row))) {
+        refused(name + " " + std::to_string(*row));
       }
       after_event();
+    }
+  } else if (cmd == "key") {
+    std::optional<Key> k = args.size() == 1 ? key_named(args[0]) : std::nullopt;
+    if (args.size() != 1) {
+      malformed("key KEY");
+    } else {
+      if (!k || !game_.key(*k)) refused(args[0]);
+      after_event();
+    }
+  } else if (cmd == "dblclick") {
+    // Two clicks at one window point, each on the control on top there then.
+    const auto x = args.size() == 2 ? number_word(args[0]) : std::nullopt;
+    const auto y = args.size() == 2 ? number_word(args[1]) : std::nullopt;
+    if (!x || !y || *x < -100000 || *x > 100000 || *y < -100000 || *y > 100000) {
+      malformed("dblclick X Y");
+    } else {
+      for (Press how : {Press::single, Press::second_of_double}) {
+        const form::Control* c = game_.form.control_at(static_cast<int>(*x), static_cast<int>(*y));
+        const std::string name = c ? c->name : std::to_string(*x) + " " + std::to_string(*y);
+        if (!c || !game_.click(name, how)) refused(name);
+        after_event();
+        if (rt_.quit_requested) break;
+      }
     }
   } else if (cmd == "wait") {
     const auto ms = args.size() == 1 ? number_word(args[0]) : std::nullopt;

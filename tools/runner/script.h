@@ -22,7 +22,7 @@ class ScriptRunner {
 
  private:
   void after_event();
-  bool onscreen(const std::string& name);
+  void refused(const std::string& what);
 
   std::ostream& out_;
   VirtualRuntime rt_;

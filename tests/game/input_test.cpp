@@ -1,0 +1,116 @@
+// The one input rule: clicks, keys and double clicks as every host sends them.
+#include "support/game_fixture.h"
+
+class InputTest : public GameTest {
+ protected:
+  void SetUp() override {
+    use_demo_data();
+    game->FormCreate();
+    scheduler->sync(rt.now);
+  }
+  // The menu up, a name typed, the game started and the intro skipped.
+  void play() {
+    advance(3000);
+    ASSERT_TRUE(game->type("Edit2", "Тест"));
+    click("BitBtn1");
+    click("BitBtn5");
+    ASSERT_TRUE(errors.empty()) << errors[0];
+    ASSERT_EQ(game->loc.place, "Разбитая остановка");
+  }
+};
+
+TEST_F(InputTest, NothingAPlayerCannotSeeTakesAClickTypingOrAKey) {
+  // Before the animation shows the menu's buttons and box.
+  EXPECT_FALSE(game->click("BitBtn1"));
+  EXPECT_FALSE(game->type("Edit2", "Тест"));
+  EXPECT_EQ(ctl("Edit2").caption, "Roamkin");
+  EXPECT_FALSE(game->pick("PItems", 0));  // under the menu
+  EXPECT_FALSE(game->key(Key::up));
+  EXPECT_FALSE(game->click("no such control"));
+  EXPECT_EQ(game->introstep, 0);
+}
+
+TEST_F(InputTest, ArrowKeysRunTheArrowsOwnPress) {
+  play();
+  const int64_t start = rt.now;
+  EXPECT_TRUE(game->key(Key::up));
+  EXPECT_EQ(rt.now - start, 200);  // pressed sprite, no wait after the release
+  EXPECT_EQ(game->loc.place, "Главная улица");
+  EXPECT_EQ(ctl("Image15").picture_file, "Data\\Sprites\\Arrows\\up_n.bmp");
+  ctl("Image16").enabled = false;
+  EXPECT_FALSE(game->key(Key::down));
+  EXPECT_EQ(game->loc.place, "Главная улица");
+}
+
+TEST_F(InputTest, EnterPressesTheFocusedButtonOnScreenButNotTheEditBox) {
+  advance(3000);
+  EXPECT_TRUE(game->typing());
+  EXPECT_FALSE(game->key(Key::enter));  // Enter in the name box does nothing
+  click("BitBtn2");
+  EXPECT_EQ(game->form.focus, "BitBtn4");
+  EXPECT_FALSE(game->typing());
+  EXPECT_TRUE(game->key(Key::enter));  // closes the about text
+  EXPECT_FALSE(ctl("Memo3").visible);
+  EXPECT_EQ(game->form.focus, "Edit2");
+}
+
+TEST_F(InputTest, TheSecondClickOfADoubleClickStaysOnItsControl) {
+  advance(3000);
+  click("BitBtn2");
+  const form::Control* ok = game->form.control_at(397, 440);
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(ok->name, "BitBtn4");
+  EXPECT_TRUE(game->click("BitBtn4"));
+  EXPECT_EQ(game->form.control_at(397, 440)->name, "BitBtn3");
+  EXPECT_FALSE(game->click("BitBtn3", Press::second_of_double));
+  EXPECT_FALSE(game->form.closed);
+  // A double click on one control that stays is two clicks on it.
+  EXPECT_TRUE(game->click("BitBtn2"));
+  EXPECT_TRUE(game->click("Memo3"));
+  EXPECT_TRUE(game->click("Memo3", Press::second_of_double));
+  // A plain click on the exit still ends the game.
+  EXPECT_TRUE(game->click("BitBtn4"));
+  EXPECT_TRUE(game->click("BitBtn3"));
+  EXPECT_TRUE(game->form.closed);
+}
+
+TEST_F(InputTest, ADoubleClickOnAListPicksTwiceOnlyWhileItsRowsStay) {
+  play();
+  pick("PInventory", 0);  // view mode: the rows stay
+  EXPECT_TRUE(game->pick("PInventory", 0, Press::second_of_double));
+  click("Image25");  // use mode
+  const std::vector<std::string> before = ctl("PInventory").rows;
+  EXPECT_TRUE(game->pick("PInventory", 1));  // eats the rusks: the rows move up
+  ASSERT_NE(ctl("PInventory").rows, before);
+  const std::vector<std::string> after = ctl("PInventory").rows;
+  EXPECT_FALSE(game->pick("PInventory", 1, Press::second_of_double));
+  EXPECT_EQ(ctl("PInventory").rows, after);
+}
+
+TEST_F(InputTest, MuteTogglesTheVolumeOfTheMusic) {
+  EXPECT_TRUE(game->key(Key::mute));
+  EXPECT_EQ(music.volume, 0);
+  EXPECT_TRUE(game->key(Key::mute));
+  EXPECT_EQ(music.volume, Game::kMusicVolume);
+}
+
+TEST_F(InputTest, ARadioButtonChecksItselfAndUnchecksItsGroupOnAChange) {
+  for (const char* name : {"R1", "R2"}) {
+    form::Control r;
+    r.name = name;
+    r.kind = form::Kind::Radio;
+    r.parent = "menu";
+    r.left = std::string(name) == "R1" ? 10 : 100;
+    r.width = r.height = 20;
+    game->form.add(r);
+  }
+  ctl("R1").checked = true;
+  EXPECT_TRUE(game->click("R2"));
+  EXPECT_FALSE(ctl("R1").checked);
+  EXPECT_TRUE(ctl("R2").checked);
+  EXPECT_EQ(game->form.focus, "R2");
+  game->form.focus = "R1";
+  EXPECT_TRUE(game->key(Key::space));
+  EXPECT_TRUE(ctl("R1").checked);
+  EXPECT_FALSE(ctl("R2").checked);
+}
