@@ -17,6 +17,10 @@ void Game::handle(const std::function<void()>& handler) {
 }
 
 void Game::click(const std::string& control) {
+  // A radio button is checked by the click itself, whether or not a handler
+  // follows; checking one unchecks the others of its group.
+  if (form::Control* c = form.find(control); c && c->kind == form::Kind::Radio && c->enabled)
+    form.check(*c);
   auto it = clicks_.find(control);
   if (it == clicks_.end()) return;
   handle([this, fn = it->second] { (this->*fn)(); });
@@ -31,6 +35,7 @@ void Game::pick(const std::string& list, int row) {
 
 void Game::type(const std::string& edit, const std::string& text) {
   form::Control& c = form[edit];
+  if (c.read_only) return;  // a read-only box is written by the game alone
   c.caption = c.max_length > 0 ? core::utf8_prefix(text, static_cast<size_t>(c.max_length)) : text;
 }
 
@@ -69,24 +74,34 @@ void Game::register_handlers() {
       {"Label19", &Game::Label19Click},
       {"Label20", &Game::Label20Click},
       // combat
-
+      {"Image21", &Game::Image21Click},
+      {"Image9", &Game::Image9Click},
+      {"Image11", &Game::Image11Click},
+      {"Image10", &Game::Image10Click},
+      {"Image19", &Game::Image19Click},
 
       // level-up
-
+      {"Button15", &Game::Button15Click},
+      {"Button16", &Game::Button16Click},
+      {"Button17", &Game::Button17Click},
+      {"Button18", &Game::Button18Click},
+      {"Button19", &Game::Button19Click},
+      {"Button20", &Game::Button20Click},
+      {"Button21", &Game::Button21Click},
+      {"Button22", &Game::Button22Click},
+      {"Image22", &Game::Image22Click},
 
       // conversations and quest
 
-
       // trade
-
 
       // outro
 
-
   };
   timers_ = {
-      {"Timer2", &Game::Timer2Timer}, {"Timer3", &Game::Timer3Timer},
-      {"Timer4", &Game::Timer4Timer}, {"Timer5", &Game::Timer5Timer},
-      {"Timer6", &Game::Timer6Timer}, {"Timer7", &Game::Timer7Timer},
+      {"Timer1", &Game::Timer1Timer}, {"Timer2", &Game::Timer2Timer},
+      {"Timer3", &Game::Timer3Timer}, {"Timer4", &Game::Timer4Timer},
+      {"Timer5", &Game::Timer5Timer}, {"Timer6", &Game::Timer6Timer},
+      {"Timer7", &Game::Timer7Timer},
   };
 }

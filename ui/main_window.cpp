@@ -186,8 +186,6 @@ void MainWindow::click_radio(form::Control& radio) {
   // Checking a radio button unchecks the others on its panel; only a change
   // counts as a click.
   if (radio.checked) return;
-  for (form::Control& c : game_.form.controls())
-    if (c.kind == Kind::Radio && c.parent == radio.parent) c.checked = &c == &radio;
   game_.click(radio.name);
 }
 

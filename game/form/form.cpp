@@ -97,4 +97,10 @@ bool Form::onscreen(const Control& c) const {
   return true;
 }
 
+void Form::check(Control& radio) {
+  for (Control& c : controls_)
+    if (c.kind == Kind::Radio && c.group == radio.group) c.checked = false;
+  radio.checked = true;
+}
+
 }  // namespace form

@@ -43,6 +43,8 @@ class Form {
   // panels, inside the client area, and not hidden under a panel that lies
   // above it in the stacking order.
   bool onscreen(const Control& c) const;
+  // Checks a radio button and unchecks the others of its group.
+  void check(Control& radio);
 
  private:
   std::deque<Control> controls_;

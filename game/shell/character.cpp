@@ -1,5 +1,7 @@
 // The character start file "Data\Config\roamkin.cfg": 26 lines, a label line
 // before every value.
+#include "core/convert.h"
+#include "core/data_error.h"
 #include "core/data_reader.h"
 #include "core/rounding.h"
 #include "game/game.h"
@@ -23,6 +25,11 @@ void Game::loadhero() {
   hero.exp = in.read_int();
   in.skip();
   hero.nextexp = in.read_int();
+  // The level-up screen opens whenever the experience reaches this: a
+  // threshold of 0 or below would open it again after every level.
+  if (hero.nextexp <= 0)
+    throw core::DataError("'" + core::str(hero.nextexp) + "' is not a valid experience threshold",
+                          kStartFile, in.line_number());
   in.skip();
   hero.level = in.read_int();
   in.skip();
