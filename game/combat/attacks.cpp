@@ -5,6 +5,7 @@
 #include "core/checked.h"
 #include "core/convert.h"
 #include "core/rounding.h"
+#include "game/combat/rules.h"
 #include "game/game.h"
 
 using core::sat_add;
@@ -79,7 +80,7 @@ void Game::hitenemy(int k) {
       int32_t d = 0;
       const int32_t rolls = std::clamp(n, 1, kMaxRolls);
       for (int32_t i = 0; i < rolls; ++i)
-        d = sat_add(d, std::max(0, sat_sub(roll(rng, hero.gunmindmg, hero.gunmaxdmg), e.armor)));
+        d = sat_add(d, combat::after_armor(roll(rng, hero.gunmindmg, hero.gunmaxdmg), e.armor));
       if (invload >= sat_sub(hero.capacity, 250)) {
         d = reduce(d, 1.2L);
         log.add("Нагружен. Урон меньше.");
@@ -132,9 +133,7 @@ void Game::enemyhit(int k) {
     int32_t d = roll(rng, e.mindamage, e.maxdamage);
     if (e.ready < 90) d = reduce(d, 1.5L);
     // Protection: at least 1 health is lost on every hit.
-    const int32_t p = hero.armprotect;
-    d = p > d ? 0 : sat_sub(d, p);
-    if (d <= p) d = rng.Random(d) + 1;
+    d = combat::protect(rng, d, hero.armprotect);
     hero.health = std::max(0, sat_sub(hero.health, d));
     hero.ready = std::max(0, sat_sub(hero.ready, 10));
     log.add(e.name + " наносит урон: " + str(d));

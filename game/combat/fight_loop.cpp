@@ -3,7 +3,7 @@
 // strike; clicks on the enemy pictures are the player's attacks.
 #include "core/convert.h"
 #include "core/rounding.h"
-#include "game/combat/readiness.h"
+#include "game/combat/rules.h"
 #include "game/game.h"
 
 using core::str;
