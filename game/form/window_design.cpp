@@ -241,8 +241,10 @@ void levelup_panel(Builder& b) {
         std::tuple{"Label38", "Button19", "Button20", 109, "Ловкость:"},
         std::tuple{"Label39", "Button21", "Button22", 132, "Интеллект:"}}) {
     b.label(label, 16, top + 3, caption);
-    b.button(minus, 120, top, 20, 20, "-").enabled = false;
-    b.button(plus, 144, top, 20, 20, "+");
+    Control& less = b.button(minus, 120, top, 20, 20, "-");
+    less.font = font(kTimes, 13, true, navy);
+    less.enabled = false;
+    b.button(plus, 144, top, 20, 20, "+").font = font(kTimes, 13, true, navy);
   }
   b.label("Label41", 16, 86, "Грузоподъемность:");
   Control& points = b.add(Kind::Edit, "Edit1", 16, 168, 41, 21);
