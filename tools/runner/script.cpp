@@ -22,7 +22,8 @@ blank followed by '#'.
                        covered by a panel above it) prints "refused: CONTROL"
   pick CONTROL ROW     make ROW (from 0) the current row of a list and click it
   wait MS              let MS milliseconds of virtual time pass
-  show CONTROL         print the control as one JSON object
+  show CONTROL         print the control as one JSON object (radio buttons with
+                       "checked", "cursor" when not the window's default)
   dump                 show every control
   state                print the game records as one JSON object
   file PATH            print the lines of a data file (PATH as the game writes
