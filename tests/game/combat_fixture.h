@@ -15,27 +15,28 @@ struct EnemyFile {
   std::vector<std::pair<std::string, std::string>> loot;  // item, rule
 
   std::vector<std::string> lines() const {
-    const std::string pic = "Data\\Pictures\\Enemies\\dog";
+    const std::string pic = "Data\\Pictures\\Enemies\\dog", n = "0", t = "-";
+    auto str = [](int v) { return std::to_string(v); };
     const std::string values[] = {name,
-                                  "-",
-                                  std::to_string(health),
-                                  std::to_string(mindamage),
-                                  std::to_string(maxdamage),
-                                  std::to_string(armor),
-                                  std::to_string(exp),
-                                  "0",
-                                  std::to_string(agility),
-                                  std::to_string(accuracy),
-                                  "-",
-                                  "0",
+                                  t,
+                                  str(health),
+                                  str(mindamage),
+                                  str(maxdamage),
+                                  str(armor),
+                                  str(exp),
+                                  n,
+                                  str(agility),
+                                  str(accuracy),
+                                  t,
+                                  n,
                                   pic + ".bmp",
                                   pic + "_hit.bmp",
                                   pic + "_dead.bmp",
-                                  "-",
-                                  "-",
-                                  "-",
-                                  std::to_string(minmoney),
-                                  std::to_string(maxmoney)};
+                                  t,
+                                  t,
+                                  t,
+                                  str(minmoney),
+                                  str(maxmoney)};
     std::vector<std::string> out;
     for (const std::string& v : values) {
       out.push_back("Метка");
