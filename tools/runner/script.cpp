@@ -93,7 +93,7 @@ bool ScriptRunner::run(const std::string& raw) {
     const std::string name = line.substr(name_start, name_end - name_start);
     const std::string text = name_end == std::string::npos ? "" : line.substr(name_end + 1);
     const form::Control* c = game_.form.find(name);
-    if (!c || c->kind != form::Kind::Edit) {
+    if (!c || c->kind != form::Kind::Edit || c->read_only) {
       out_ << "refused: " << name << "\n";
     } else {
       game_.type(name, text);
