@@ -11,6 +11,8 @@
   the start inventory, the pickup files and the weapons' ammunition exists;
 - the location files parse, their exits lead to existing locations and come
   back the opposite way, their partner lists and pickup files exist;
+- fight files name enemies of the enemy catalogue, enemy files have their
+  numbers, pictures and at most ten loot pairs of catalogue items;
 - picture sizes and formats are the ones the screens expect.
 
 Exit status 0 when nothing is wrong.
@@ -382,6 +384,53 @@ def main():
                 if lines[i + 2] not in ("aviable", "unaviable"):
                     error("%s line %d: availability %r"
                           % (f, i + 3, lines[i + 2]))
+
+    # Fights: every fight file names three catalogue keys (or "no"), every
+    # enemy file has its 40 value lines with numbers where numbers belong,
+    # its pictures at 89x113, and loot that the catalogue knows.
+    enemies = {}
+    cat = root.find("Data\\Combat\\enemies.dat")
+    if cat is None:
+        error("Data\\Combat\\enemies.dat missing")
+    else:
+        lines = read_lines(cat)
+        for i in range(0, len(lines) - 1, 2):
+            enemies[lines[i]] = lines[i + 1]
+    for key, file in sorted(enemies.items()):
+        p = root.find("Data\\Combat\\" + file)
+        if p is None:
+            error("enemies.dat: enemy file %s of %s missing" % (file, key))
+            continue
+        lines = read_lines(p)
+        for n in (6, 8, 10, 12, 14, 16, 18, 20, 24, 38, 40):
+            if len(lines) < n or not is_int(lines[n - 1]):
+                error("%s line %d: not an integer" % (file, n))
+        for n in (26, 28, 30):
+            if len(lines) >= n:
+                check_picture(root, "%s line %d" % (file, n), lines[n - 1], (89, 113))
+        loot = lines[41:]
+        if len(loot) % 2 or len(loot) > 20:
+            error("%s: loot must be at most ten pairs" % file)
+        for i in range(0, len(loot) - 1, 2):
+            if loot[i] not in items:
+                error("%s line %d: loot %r is no catalogue item" % (file, 42 + i, loot[i]))
+    for name, v in locs.items():
+        if v["fgt"] == "no":
+            continue
+        p = root.find("data\\levels\\Fights\\%s.fgt" % v["fgt"])
+        if p is None:
+            continue
+        keys = (read_lines(p) + ["", "", ""])[:3]
+        if keys[0] == "no":
+            error("%s.fgt: the first enemy is required" % v["fgt"])
+        for k in keys:
+            if k != "no" and k not in enemies:
+                error("%s.fgt: enemy %r is not in enemies.dat" % (v["fgt"], k))
+    if enemies:
+        need_path(root, "engine", "data\\levels\\fights\\fight.map", strict)
+        for i in range(1, 9):
+            check_picture(root, "engine",
+                          "data\\sprites\\fight\\roamkin\\%d.bmp" % i, (64, 96))
 
     # Any other line that looks like a data path.
     for dirpath, _, files in os.walk(root.find("Data")):

@@ -546,3 +546,56 @@ item photo.bmp "Старая фотография" "$BG_ART" \
   -fill '#5a4430' -draw "rectangle 64,30 70,60" -draw "rectangle 78,34 83,60" \
   -draw "polygon 53,83 53,60 135,56 135,78" \
   -fill '#3a2a1a' -draw "circle 96,58 96,62" -draw "circle 108,57 108,61" -draw "circle 118,60 118,63"
+
+# ---------------------------------------------------------------------------
+# Enemies 89x113: standing, attacking (red flash, bared), destroyed (fallen,
+# dark). Each kind is one drawing; the three looks are made from it.
+
+enemy() { # stem caption background convert-arguments...
+  local stem=$1 text=$2 bg=$3 dir=$OUT/pictures/enemies
+  shift 3
+  caption "$text" 10 99 89 113
+  bmp "$dir/$stem.bmp" -size 89x113 gradient:"$bg"-'#101010' "$@" "${CAP[@]}"
+  bmp "$dir/${stem}_hit.bmp" -size 89x113 gradient:'#a02010'-'#301008' "$@" \
+    -fill '#ffe04080' -draw "polygon 44,6 52,26 70,20 58,36 80,44 56,48 62,66 46,52 30,66 34,46 10,42 32,34 22,16 40,26" \
+    "${CAP[@]}"
+  bmp "$dir/${stem}_dead.bmp" -size 89x113 gradient:'#303030'-'#080808' \
+    '(' -size 89x113 xc:none "$@" -rotate 90 -resize 89x113! ')' -composite \
+    -modulate 45,15 -stroke '#800000' -strokewidth 3 -draw "line 14,30 74,90" \
+    -draw "line 74,30 14,90" -stroke none "${CAP[@]}"
+}
+
+enemy dog "Пес" '#4a5a3a' \
+  -fill '#6a5030' -draw "ellipse 46,62 26,12 0,360" -draw "ellipse 72,48 10,9 0,360" \
+  -draw "rectangle 26,66 32,90" -draw "rectangle 58,66 64,90" -draw "polygon 74,40 80,30 82,42" \
+  -fill '#ff3020' -draw "circle 75,46 75,48" -stroke '#6a5030' -strokewidth 3 \
+  -draw "line 20,60 8,50" -stroke none
+enemy marauder "Мародер" '#5a5040' \
+  -fill '#d0a080' -draw "circle 44,22 44,32" -fill '#303030' -draw "rectangle 34,12 54,18" \
+  -fill '#4a4a2a' -draw "rectangle 30,34 58,70" -fill '#2a2a3a' -draw "rectangle 32,70 42,96" \
+  -draw "rectangle 46,70 56,96" -fill '#202020' -draw "rectangle 56,44 84,48"
+enemy mutant "Мутант" '#3a5a4a' \
+  -fill '#7a9a5a' -draw "ellipse 44,56 22,30 0,360" -draw "circle 44,22 44,36" \
+  -fill '#c0e040' -draw "circle 38,20 38,23" -draw "circle 50,20 50,23" \
+  -fill '#5a7a3a' -draw "polygon 22,40 6,76 14,78 26,52" -draw "polygon 66,40 84,70 76,74 62,52"
+enemy robot "Робот" '#3a4a5a' \
+  -fill '#8a9098' -draw "rectangle 24,30 64,76" -draw "rectangle 32,10 56,28" \
+  -fill '#ff2010' -draw "rectangle 36,16 52,20" -fill '#50585e' -draw "rectangle 26,76 38,98" \
+  -draw "rectangle 50,76 62,98" -draw "rectangle 10,36 22,64" -draw "rectangle 66,36 78,64" \
+  -fill '#ffd040' -draw "circle 44,50 44,56"
+
+# ---------------------------------------------------------------------------
+# The player's fight sprite 64x96, eight frames: he sways and raises his
+# weapon a little further with each frame.
+
+for i in 1 2 3 4 5 6 7 8; do
+  sway=$(((i - 1) / 2))
+  aim=$((54 - 3 * i))
+  bmp "$OUT/sprites/fight/roamkin/$i.bmp" -size 64x96 xc:black \
+    -fill '#d0a080' -draw "circle $((28 + sway)),16 $((28 + sway)),25" \
+    -fill '#405060' -draw "rectangle $((18 + sway)),27 $((38 + sway)),60" \
+    -fill '#2a3440' -draw "rectangle $((18 + sway)),60 $((26 + sway)),90" \
+    -draw "rectangle $((30 + sway)),60 $((38 + sway)),90" \
+    -stroke '#303030' -strokewidth 4 -draw "line $((36 + sway)),38 62,$aim" -stroke none \
+    -fill '#ffd060' -draw "circle 61,$aim 61,$((aim + 1 + i % 2))"
+done

@@ -386,6 +386,80 @@ LOCATIONS = {
         ]),
 }
 
+# Fights: location -> (fight file, start, once). "now" starts by itself,
+# anything else offers the fight button; "once" fights are written to the
+# fight map.
+LOCATION_FIGHTS = {
+    "5": ("pes", "button", "again"),        # 1 enemy, offered, repeatable
+    "7": ("staya", "button", "again"),      # 3 enemies, offered, repeatable
+    "9": ("marodery", "now", "once"),       # 2 enemies, automatic, once
+    "10": ("ohrana", "now", "once"),        # 3 enemies, automatic, once (hard)
+    "11": ("otshelnik", "button", "once"),  # 1 enemy, offered, once (Каморка)
+    "12": ("mutanty", "now", "again"),      # 2 enemies, automatic, repeatable
+}
+for _name, (_fgt, _start, _once) in LOCATION_FIGHTS.items():
+    LOCATIONS[_name].update(fgt=_fgt, fgtstart=_start, fgtonce=_once)
+
+# Fight files: the catalogue keys of enemies 1 to 3 ("no": none).
+FIGHTS = {
+    "pes": ["pes", "no", "no"],
+    "staya": ["pes", "pes", "pes"],
+    "marodery": ["marodyor", "marodyor", "no"],
+    "ohrana": ["robot", "marodyor", "marodyor"],
+    "otshelnik": ["mutant", "no", "no"],
+    "mutanty": ["mutant", "mutant", "no"],
+}
+
+# Enemy catalogue: key, enemy file (relative to Data\Combat\).
+ENEMY_CATALOGUE = [
+    ("pes", "dog.enm"),
+    ("marodyor", "Marauder.enm"),
+    ("mutant", "mutant.enm"),
+    ("robot", "robot.enm"),
+]
+
+ENEMY_LABELS = [
+    "Имя", "Текст (не используется)", "Здоровье", "Урон минимальный",
+    "Урон максимальный (не достигается)", "Броня", "Опыт за победу",
+    "Число (не используется)", "Ловкость", "Меткость (15 и больше - без промаха)",
+    "Текст (не используется)", "Число (не используется)", "Картинка",
+    "Картинка атаки", "Картинка после гибели", "Текст (не используется)",
+    "Текст (не используется)", "Текст (не используется)", "Деньги минимум",
+    "Деньги максимум (не достигается)",
+]
+
+# file: name, health, mindamage, maxdamage, armor, exp, agility, accuracy,
+# picture stem, minmoney, maxmoney, loot [(item, rule)].
+ENEMIES = {
+    "dog.enm": ("Бродячий пес", 14, 2, 6, 0, 15, 6, 9, "dog", 0, 0, []),
+    "Marauder.enm": ("Мародер", 30, 4, 10, 1, 35, 7, 11, "marauder", 20, 80,
+                     [("Патроны 9 мм", "always"), ("Бинт", "random")]),
+    "mutant.enm": ("Мутант", 40, 6, 13, 2, 50, 5, 12, "mutant", 0, 0,
+                   [("Камень-грелка", "chance")]),
+    "robot.enm": ("Охранный робот", 70, 8, 16, 5, 120, 4, 16, "robot", 50, 150,
+                  [("Патроны 5,6 мм", "always"), ("Ремнабор для брони", "always"),
+                   ("Аптечка", "random")]),
+}
+
+
+def enemy_lines(e):
+    (name, health, mindmg, maxdmg, armor, exp, agility, accuracy, stem,
+     minmoney, maxmoney, loot) = e
+    pic = r"Data\Pictures\Enemies\%s" % stem
+    values = [name, "-", str(health), str(mindmg), str(maxdmg), str(armor),
+              str(exp), "0", str(agility), str(accuracy), "-", "0",
+              pic + ".bmp", pic + "_hit.bmp", pic + "_dead.bmp", "-", "-", "-",
+              str(minmoney), str(maxmoney)]
+    assert len(values) == len(ENEMY_LABELS) == 20
+    lines = []
+    for label, value in zip(ENEMY_LABELS, values):
+        lines += [label, value]
+    lines.append("Добыча: пары строк предмет / правило (always - всегда)")
+    for item, rule in loot:
+        lines += [item, rule]
+    return lines
+
+
 LOC_LABELS = [
     "Название локации",
     "Картинка локации",
@@ -437,9 +511,9 @@ def location_lines(name, loc, ex):
         loc.get("talks", "no"),
         loc.get("trd", "no"),
         loc.get("pkp", "no"),
-        "no",       # fight: none yet
-        "no",       # fight start
-        "no",       # fight once
+        loc.get("fgt", "no"),
+        loc.get("fgtstart", "no"),
+        loc.get("fgtonce", "no"),
         loc.get("deadly", "no"),
         str(loc.get("deadtime", 0)),
     ] + list(loc["rates"])
@@ -503,6 +577,8 @@ PICKUPS = {
     "6": [
         ("always", "Бутылка воды", "aviable"),
         ("always", "Бутылка воды", "aviable"),
+        ("always", "Обрез двустволки", "aviable"),
+        ("always", "Патроны 12 калибра", "aviable"),
     ],
     "7": [
         ("always", "Антирад", "unaviable"),
@@ -598,6 +674,16 @@ def main():
     # Locations without ground items have the pickup name "no"; an item
     # dropped there is written to "no.pkp", which starts empty.
     write("levels/pickup/no.pkp", [])
+
+    for name, keys in FIGHTS.items():
+        write("levels/fights/%s.fgt" % name, keys)
+    write("levels/fights/fight.map", [])
+    lines = []
+    for key, file in ENEMY_CATALOGUE:
+        lines += [key, file]
+    write("combat/enemies.dat", lines)
+    for file, e in ENEMIES.items():
+        write("combat/" + file.lower(), enemy_lines(e))
 
     for name, lines in INTRO.items():
         write("intro/" + name, lines)

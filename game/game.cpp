@@ -20,11 +20,10 @@ bool Game::click(const std::string& control, Press how) {
   if (!accept_click(control, how)) return false;
   form::Control& c = form[control];
   if (c.kind == form::Kind::Radio) {
-    // Checking a radio button unchecks the others on its panel; only a
+    // Checking a radio button unchecks the others of its group; only a
     // change counts as a click.
     if (c.checked) return true;
-    for (form::Control& other : form.controls())
-      if (other.kind == form::Kind::Radio && other.parent == c.parent) other.checked = &other == &c;
+    form.check(c);
   }
   auto it = clicks_.find(control);
   if (it != clicks_.end()) handle([this, fn = it->second] { (this->*fn)(); });
@@ -49,6 +48,7 @@ bool Game::type(const std::string& edit, const std::string& text) {
   const form::Control* found = form.find(edit);
   if (!found || found->kind != form::Kind::Edit || !accept_click(edit, Press::single)) return false;
   form::Control& c = form[edit];
+  if (c.read_only) return false;  // a read-only box is written by the game alone
   c.caption = c.max_length > 0 ? core::utf8_prefix(text, static_cast<size_t>(c.max_length)) : text;
   return true;
 }
@@ -88,8 +88,22 @@ void Game::register_handlers() {
       {"Label19", &Game::Label19Click},
       {"Label20", &Game::Label20Click},
       // combat
+      {"Image21", &Game::Image21Click},
+      {"Image9", &Game::Image9Click},
+      {"Image11", &Game::Image11Click},
+      {"Image10", &Game::Image10Click},
+      {"Image19", &Game::Image19Click},
 
       // level-up
+      {"Button15", &Game::Button15Click},
+      {"Button16", &Game::Button16Click},
+      {"Button17", &Game::Button17Click},
+      {"Button18", &Game::Button18Click},
+      {"Button19", &Game::Button19Click},
+      {"Button20", &Game::Button20Click},
+      {"Button21", &Game::Button21Click},
+      {"Button22", &Game::Button22Click},
+      {"Image22", &Game::Image22Click},
 
       // conversations and quest
 
@@ -99,8 +113,9 @@ void Game::register_handlers() {
 
   };
   timers_ = {
-      {"Timer2", &Game::Timer2Timer}, {"Timer3", &Game::Timer3Timer},
-      {"Timer4", &Game::Timer4Timer}, {"Timer5", &Game::Timer5Timer},
-      {"Timer6", &Game::Timer6Timer}, {"Timer7", &Game::Timer7Timer},
+      {"Timer1", &Game::Timer1Timer}, {"Timer2", &Game::Timer2Timer},
+      {"Timer3", &Game::Timer3Timer}, {"Timer4", &Game::Timer4Timer},
+      {"Timer5", &Game::Timer5Timer}, {"Timer6", &Game::Timer6Timer},
+      {"Timer7", &Game::Timer7Timer},
   };
 }

@@ -17,11 +17,13 @@
 #include "audio/music.h"
 #include "core/paths.h"
 #include "core/random.h"
+#include "game/combat/enemy.h"
 #include "game/form/form.h"
 #include "game/form/screens.h"
 #include "game/input.h"
 #include "game/items/catalogue.h"
 #include "game/items/invitem.h"
+#include "game/progression/levelup.h"
 #include "game/runtime.h"
 #include "game/shell/rmkin.h"
 #include "game/world/location.h"
@@ -93,8 +95,10 @@ class Game {
   uint32_t musicstream = 0;
   std::string musicfile;  // data path of the track last started, "" once stopped
   // combat records (combat/)
+  CombatState combat;
 
   // level-up records (progression/)
+  LevelUpState levelup;
 
   // conversation records (world/)
 
@@ -159,6 +163,8 @@ class Game {
   void PItemsClick();
   void pickup(int row);
   void addtoground(const std::string& name);
+  // Several items at once, in one rewrite of the pickup file.
+  void addtoground(const std::vector<std::string>& names);
   void dropitem(int slot);
   void newgame();
   bool itmsrsh(const std::string& name) const;
@@ -204,8 +210,41 @@ class Game {
   void usemedik(int ref);
 
   // ---- combat: encounters, fight loop, victory and escape (combat/) ----
+  // encounter.cpp
+  bool chkfgt(const std::string& place);
+  void setfgt(const std::string& place);
+  void loadenemy(const std::string& file);
+  void startfight(const std::string& key1, const std::string& key2, const std::string& key3);
+  void Image21Click();
+  // The fight decision at the end of setloc: start, offer or nothing.
+  void encounter();
+  // fight_loop.cpp
+  void Timer1Timer();
+  void Image9Click();
+  void Image11Click();
+  void Image10Click();
+  // The fight slot k = 1, 2, 3.
+  enemy& enemy_slot(int k);
+  // attacks.cpp
+  void hitenemy(int k);
+  void enemyhit(int k);
+  bool srshammo(const std::string& ammo);
+  // victory.cpp
+  void deathen(int k, const enemy& e);
+  void Image19Click();
+  void victory();
 
   // ---- progression: level-up (progression/levelup*.cpp) ----
+  void levupst();
+  void Button15Click();
+  void Button16Click();
+  void Button17Click();
+  void Button18Click();
+  void Button19Click();
+  void Button20Click();
+  void Button21Click();
+  void Button22Click();
+  void Image22Click();
 
   // ---- world: conversations and quest actions (world/talk*.cpp) ----
 

@@ -253,11 +253,21 @@ void sync_widget(BoundControl& b) {
       (update(first, s.left, c.left) | update(first, s.top, c.top) |
        update(first, s.width, c.width) | update(first, s.height, c.height)))
     w->setGeometry(c.left, c.top, c.width, c.height);
-  if (update(first, s.hand_cursor, c.hand_cursor)) {
-    if (c.hand_cursor)
-      w->setCursor(Qt::PointingHandCursor);
-    else
-      w->unsetCursor();
+  if (update(first, s.cursor, c.cursor)) {
+    switch (c.cursor) {
+      case form::Cursor::standard:
+        w->unsetCursor();
+        break;
+      case form::Cursor::hand:
+        w->setCursor(Qt::PointingHandCursor);
+        break;
+      case form::Cursor::arrow:
+        w->setCursor(Qt::ArrowCursor);
+        break;
+      case form::Cursor::cross:
+        w->setCursor(Qt::CrossCursor);
+        break;
+    }
   }
   if (update(first, s.enabled, c.enabled)) w->setEnabled(c.enabled);
   if (update(first, s.visible, c.visible)) w->setVisible(c.visible);

@@ -11,6 +11,10 @@ namespace form {
 
 enum class Kind { Panel, Label, Image, Memo, List, Button, Radio, Edit, Timer };
 
+// The mouse cursor over a control: the window's default, the pointing hand of
+// picture buttons, the plain arrow and the aiming cross of the fight.
+enum class Cursor { standard, hand, arrow, cross };
+
 struct Color {
   uint8_t r = 0, g = 0, b = 0;
   friend bool operator==(const Color&, const Color&) = default;
@@ -55,7 +59,7 @@ struct Control {
   Font font;
   Color background = colors::black;
   bool transparent = true;  // labels draw on their panel's background
-  bool hand_cursor = false;
+  Cursor cursor = Cursor::standard;
 
   // Image: the file name last loaded and the decoded picture.
   std::string picture_file;
@@ -74,8 +78,9 @@ struct Control {
   bool read_only = false;
   bool border = true;
 
-  // Radio
+  // Radio: checking one unchecks the others of its group (Form::check).
   bool checked = false;
+  std::string group;
   // Edit
   int max_length = 0;
 

@@ -110,4 +110,10 @@ const Control* Form::control_at(int x, int y) const {
   return nullptr;
 }
 
+void Form::check(Control& radio) {
+  for (Control& c : controls_)
+    if (c.kind == Kind::Radio && c.group == radio.group) c.checked = false;
+  radio.checked = true;
+}
+
 }  // namespace form

@@ -45,6 +45,8 @@ class Form {
   bool onscreen(const Control& c) const;
   // The topmost control on screen at window point x, y (nullptr: none).
   const Control* control_at(int x, int y) const;
+  // Checks a radio button and unchecks the others of its group.
+  void check(Control& radio);
 
  private:
   std::deque<Control> controls_;

@@ -1,6 +1,10 @@
 // The window as designed: every panel and control with its place, size, look
 // and starting state. Panels are added in stacking order, each followed by
 // its children.
+#include <QColor>
+#include <QImage>
+#include <tuple>
+
 #include "game/form/decorations.h"
 #include "game/form/form.h"
 
@@ -44,7 +48,7 @@ struct Builder {
   Control& image(const std::string& name, int left, int top, int width, int height,
                  bool hand = false) {
     Control& c = add(Kind::Image, name, left, top, width, height);
-    c.hand_cursor = hand;
+    if (hand) c.cursor = Cursor::hand;
     return c;
   }
   Control& memo(const std::string& name, int left, int top, int width, int height) {
@@ -94,15 +98,15 @@ void status_panel(Builder& b) {
   b.label("Label4", 1, 179, "______________________________").font = font(kTimes, 13, true, grey);
   Control& gun = b.label("Label19", 8, 198, "Оружие:");
   gun.font = font(kTimes, 13, false, silver);
-  gun.hand_cursor = true;
+  gun.cursor = Cursor::hand;
   Control& arm = b.label("Label20", 8, 214, "Защита:");
   arm.font = font(kTimes, 13, false, silver);
-  arm.hand_cursor = true;
+  arm.cursor = Cursor::hand;
   b.label("Label21", 8, 232, "Инвентарь:").font = font(kTimes, 13, true, grey);
   Control& inv = b.list("PInventory", 8, 248, 169, 153);
   inv.background = medium_grey;
   inv.font = font(kTimes, 13, false, navy);
-  inv.hand_cursor = true;
+  inv.cursor = Cursor::hand;
   b.image("Image24", 8, 408, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\view_p.bmp";
   b.image("Image25", 96, 408, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\use_n.bmp";
   b.image("Image26", 48, 440, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\throw_n.bmp";
@@ -181,12 +185,85 @@ void death_panel(Builder& b) {
   b.image("Image4", 15, 55, 350, 217);
 }
 
+// A readiness bar: a green strip whose width the fight sets (0 .. 50).
+QImage bar_picture() {
+  QImage strip(50, 8, QImage::Format_RGB32);
+  strip.fill(QColor(0, 200, 0));
+  return strip;
+}
+
+void fight_panel(Builder& b) {
+  b.open_panel("fight", 1920, 240, 377, 281, black).font = font(kTimes, 13, false, white);
+  // The enemy columns: slot 1 left (middle when alone), slot 3 middle, slot 2 right.
+  for (auto [picture, bar, ready, health, left] :
+       {std::tuple{"Image9", "Image12", "Label30", "Label33", 8},
+        std::tuple{"Image11", "Image14", "Label32", "Label35", 280},
+        std::tuple{"Image10", "Image13", "Label31", "Label34", 144}}) {
+    b.image(picture, left, 4, 89, 113).visible = false;
+    Control& strip = b.image(bar, left, 124, 0, 8);
+    strip.picture = bar_picture();
+    strip.visible = false;
+    Control& percent = b.label(ready, left + 56, 120, "0 %");
+    percent.font = font(kTimes, 12, false, lime);
+    percent.visible = false;
+    Control& number = b.label(health, left + 32, 136, "");
+    number.font = font(kTimes, 13, true, red);
+    number.visible = false;
+  }
+  b.image("Image5", 8, 176, 64, 96);
+  Control& bar = b.image("Image8", 80, 184, 0, 8);
+  bar.picture = bar_picture();
+  b.label("Label23", 85, 180, "0 %").font = font(kTimes, 12, false, lime);
+  for (auto [name, top, caption] :
+       {std::tuple{"RadioButton1", 204, "Одиночный"}, std::tuple{"RadioButton2", 224, "Очередь"}}) {
+    Control& radio = b.add(Kind::Radio, name, 80, top, 90, 17);
+    radio.caption = caption;
+    radio.group = "fire";
+    radio.font = font(kTimes, 13, false, white);
+  }
+  b.f["RadioButton1"].checked = true;
+  Control& run = b.image("Image19", 80, 248, 81, 26, true);
+  run.picture_file = "Data\\Sprites\\Buttons\\runaway_n.bmp";
+  run.visible = false;
+  Control& log = b.memo("Memo2", 176, 152, 193, 121);
+  log.background = medium_grey;
+  log.font = font("Arial", 12, false, navy);
+  log.scroll_vertical = true;
+  log.word_wrap = true;
+}
+
+void levelup_panel(Builder& b) {
+  b.open_panel("levelup", 1920, 40, 169, 201, black).font = font(kTimes, 13, false, silver);
+  b.label("Label40", 14, 8, "Повышение уровня").font = font(kTimes, 16, true, silver);
+  for (auto [label, minus, plus, top, caption] :
+       {std::tuple{"Label36", "Button15", "Button16", 40, "Здоровье:"},
+        std::tuple{"Label37", "Button17", "Button18", 63, "Сила:"},
+        std::tuple{"Label38", "Button19", "Button20", 109, "Ловкость:"},
+        std::tuple{"Label39", "Button21", "Button22", 132, "Интеллект:"}}) {
+    b.label(label, 16, top + 3, caption);
+    Control& less = b.button(minus, 120, top, 20, 20, "-");
+    less.font = font(kTimes, 13, true, navy);
+    less.enabled = false;
+    b.button(plus, 144, top, 20, 20, "+").font = font(kTimes, 13, true, navy);
+  }
+  b.label("Label41", 16, 86, "Грузоподъемность:");
+  Control& points = b.add(Kind::Edit, "Edit1", 16, 168, 41, 21);
+  points.caption = "10";
+  points.read_only = true;
+  points.background = white;
+  points.transparent = false;
+  points.font = font("MS Sans Serif", 11, false, black);
+  Control& take = b.image("Image22", 64, 166, 81, 26, true);
+  take.picture_file = "Data\\Sprites\\Buttons\\take_n.bmp";
+  take.visible = false;
+}
+
 // Screens whose controls come with their own subsystems.
 void later_panels(Builder& b) {
-  b.open_panel("fight", 1920, 240, 377, 281, black).font = font(kTimes, 13, false, white);
+  fight_panel(b);
   b.open_panel("Trader", 1860, 273, 387, 161, navy).font = font(kTimes, 13, false, white);
   b.open_panel("Trading", 1860, 273, 387, 137, navy).font = font(kTimes, 13, false, white);
-  b.open_panel("levelup", 1920, 40, 169, 201, black).font = font(kTimes, 13, false, silver);
+  levelup_panel(b);
   b.open_panel("tlkpic", 1920, 64, 65, 65, black);
 }
 

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "core/checked.h"
+#include "core/convert.h"
+#include "core/data_error.h"
 #include "core/data_reader.h"
 #include "core/rounding.h"
 #include "game/game.h"
@@ -29,6 +31,11 @@ void Game::loadhero() {
   next.exp = in.read_int();
   in.skip();
   next.nextexp = in.read_int();
+  // The level-up screen opens whenever the experience reaches this: a
+  // threshold of 0 or below would open it again after every level.
+  if (next.nextexp <= 0)
+    throw core::DataError("'" + core::str(next.nextexp) + "' is not a valid experience threshold",
+                          kStartFile, in.line_number());
   in.skip();
   next.level = in.read_int();
   in.skip();

@@ -138,6 +138,14 @@ void Game::addtoground(const std::string& name) {
   core::safe_rewrite(root, file, file + ".tmp", with_item_laid_down(root, file, name));
 }
 
+void Game::addtoground(const std::vector<std::string>& names) {
+  const std::string file = pickup_file(loc.pkp);
+  std::vector<std::string> lines;
+  for (const Entry& e : read_entries(root, file)) add_entry(lines, e);
+  for (const std::string& name : names) add_entry(lines, {"once", name, "aviable"});
+  core::safe_rewrite(root, file, file + ".tmp", lines);
+}
+
 void Game::dropitem(int slot) {
   if (slot < 1 || slot >= invnext || slot >= static_cast<int>(invslots.size())) return;
   const std::string name = invslots[static_cast<size_t>(slot)].name;

@@ -153,11 +153,5 @@ void Game::setloc() {
   form["Image21"].visible = false;
   if (loc.fgt == "no") return;
 
-  // FIGHT HOOK: the fight decision goes here once encounters exist:
-  //   attack := true, fought := false;
-  //   fgtonce == "once": fought := chkfgt(place), and a fought place neither
-  //     attacks nor offers the button;
-  //   fgtstart != "now" && !fought && questst != "dead": show Image21, no attack;
-  //   otherwise: "" and "Я атакован !" to LocMemo, read the three lines of
-  //     "data\\levels\\Fights\\" + fgt + ".fgt", rt.wait(2000), startfight(...).
+  encounter();
 }

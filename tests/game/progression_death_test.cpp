@@ -221,6 +221,9 @@ TEST_F(ProgressionDeath, DyingInALethalLocationDiesOnlyOnce) {
 
 TEST_F(ProgressionDeath, MissingDeathPictureIsReportedAndDeathCompletes) {
   fs::remove_all(dir / "Data" / "Death");
+  // The fight loop runs until the death; its sprites are there.
+  for (int i = 1; i <= 8; ++i)
+    write_picture("data\\sprites\\fight\\roamkin\\" + std::to_string(i) + ".bmp", 8, 8);
   play();
   enter_lethal_location(30);
   ctl("Timer1").start();

@@ -362,15 +362,14 @@ TEST_F(WorldLocations, MissingMusicIsSilenceWithoutAnError) {
   EXPECT_EQ(music.playing(), "");
 }
 
-TEST_F(WorldLocations, FightFieldsLeaveTheFightButtonHiddenForNow) {
+TEST_F(WorldLocations, AFightNotStartingNowIsOfferedThroughTheButton) {
   LocFile f;
   f.fgt = "волки";
   f.fgtstart = "later";
   write_loc("1", f);
-  ctl("Image21").visible = true;
   enter("1");
   EXPECT_TRUE(errors.empty());
-  EXPECT_FALSE(ctl("Image21").visible);
+  EXPECT_TRUE(ctl("Image21").visible);
   EXPECT_EQ(ctl("LocMemo").lines, f.desc);
 }
 

@@ -1,5 +1,6 @@
 #include "tools/runner/json.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -21,6 +22,20 @@ std::string color(form::Color c) {
   return buf;
 }
 
+std::string cursor(form::Cursor c) {
+  switch (c) {
+    case form::Cursor::hand:
+      return "hand";
+    case form::Cursor::arrow:
+      return "arrow";
+    case form::Cursor::cross:
+      return "cross";
+    case form::Cursor::standard:
+      break;
+  }
+  return "default";
+}
+
 std::string boolean(bool b) {
   return b ? "true" : "false";
 }
@@ -36,6 +51,19 @@ struct Object {
   Object& str(const char* key, const std::string& v) { return raw(key, json_string(v)); }
   Object& num(const char* key, long long v) { return raw(key, std::to_string(v)); }
   Object& real(const char* key, double v) { return raw(key, number(v)); }
+  // Record fields, whatever their type (for the field lists of the records).
+  Object& operator()(const char* key, const std::string& v) { return str(key, v); }
+  Object& operator()(const char* key, int32_t v) { return num(key, v); }
+  template <size_t N>
+  Object& operator()(const char* key, const std::array<std::string, N>& v) {
+    // Lists indexed from 1: entry 0 is not part of the record.
+    return raw(key, json_lines(std::vector<std::string>(v.begin() + 1, v.end())));
+  }
+  Object& operator()(const char* key, const enemy& e) {
+    Object o;
+    enemy_fields(e, o);
+    return raw(key, o.done());
+  }
   std::string done() { return text + "}"; }
 };
 
@@ -85,6 +113,8 @@ std::string control_json(const form::Form& form, const form::Control& c) {
   o.str("name", c.name).num("left", c.left).num("top", c.top).num("width", c.width);
   o.num("height", c.height).raw("visible", boolean(c.visible));
   o.raw("enabled", boolean(c.enabled)).raw("onscreen", boolean(form.onscreen(c)));
+  // The cursor is printed when it is not the window's default.
+  if (c.cursor != form::Cursor::standard) o.str("cursor", cursor(c.cursor));
   switch (c.kind) {
     case Kind::Label:
     case Kind::Button:
@@ -166,8 +196,10 @@ std::string state_json(const Game& g) {
   o.num("musicstream", g.musicstream).str("music", g.musicfile);
   o.str("background", color(g.form.background)).str("focus", g.form.focus);
   // combat records
+  combat_fields(g.combat, o);
 
   // level-up records
+  levelup_fields(g.levelup, o);
 
   // conversation records
 

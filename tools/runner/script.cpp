@@ -35,7 +35,8 @@ blank followed by '#'.
                        refused
   wait MS              let MS milliseconds of virtual time pass (at most
                        86400000, one day)
-  show CONTROL         print the control as one JSON object
+  show CONTROL         print the control as one JSON object (radio buttons with
+                       "checked", "cursor" when not the window's default)
   dump                 show every control
   state                print the game records as one JSON object
   file PATH            print the lines of a data file (PATH as the game writes

@@ -1,0 +1,106 @@
+// The end of an enemy (money, experience, loot), the end of a won fight, and
+// running away.
+#include <vector>
+
+#include "core/checked.h"
+#include "core/convert.h"
+#include "game/game.h"
+
+using core::sat_add;
+using core::sat_sub;
+using core::str;
+
+namespace {
+
+constexpr const char* kBackRoom = "Каморка";
+constexpr const char* kBinoculars = "Бинокль всезнания";
+
+// Back from the fight screen to the location.
+void leave_fight(Game& g) {
+  g.park(form::Screen::fight);
+  g.show(form::Screen::location);
+}
+
+}  // namespace
+
+void Game::deathen(int k, const enemy& e) {
+  const SlotControls& c = slot_controls(k);
+  load_picture(c.picture, e.deadpicture);
+  form[c.bar].visible = false;
+  form[c.ready].visible = false;
+  form[c.health].visible = false;
+  form::Control& log = form["Memo2"];
+  log.add(e.name + " уничтожен !");
+  const int32_t m = sat_add(e.minmoney, rng.Random(sat_sub(e.maxmoney, e.minmoney)));
+  hero.money = sat_add(hero.money, m);
+  hero.exp = sat_add(hero.exp, e.exp);
+  showroamkin();
+  log.add("Найдено денег: " + str(m));
+
+  // The loot goes to the ground in one rewrite of the pickup file, so a
+  // failed write leaves none of it there rather than a part. A location
+  // without a pickup file has no ground to take it.
+  std::vector<std::string> dropped;
+  for (int i = 1; i <= e.lootcount && i <= kMaxLoot; ++i) {
+    const auto at = static_cast<size_t>(i);
+    if (e.lootrule[at] == "always" || rng.Random(100) <= 50) dropped.push_back(e.loot[at]);
+  }
+  if (loc.pkp == "no") return;
+  if (!dropped.empty()) addtoground(dropped);
+  setitems();
+}
+
+void Game::victory() {
+  stop_music();
+  start_track(loc.music, true);
+  for (const char* name : {"PInventory", "PItems"}) {
+    form[name].font.color = form::colors::navy;
+    form[name].enabled = true;
+  }
+  form["Memo2"].add("Бой закончен !");
+  hero.ready = 10;
+  rt.wait(2000);
+  form["LocMemo"].add("Я победил в сражении.");
+  for (const char* name : {"Image26", "Image25", "Image24"}) form[name].visible = true;
+  leave_fight(*this);
+  form["Timer1"].stop();
+  // The fight map learns of a won one-time fight before the location is
+  // shown again below, so the back room's refresh cannot start it anew.
+  if (loc.fgtonce == "once") setfgt(loc.place);
+  if (loc.place == kBackRoom) {
+    setloc();
+    if (questst != "done") addtoground(kBinoculars);
+    questst = "dead";
+    setitems();
+    setloc();
+  }
+  if (hero.exp >= hero.nextexp) levupst();
+  curmusic.clear();
+}
+
+void Game::Image19Click() {
+  press("Image19", "Data\\Sprites\\Buttons\\runaway_p.bmp",
+        "Data\\Sprites\\Buttons\\runaway_n.bmp");
+  hero.ready = 0;
+  form::Control& log = form["Memo2"];
+  const int r = rng.Random(sat_sub(60, hero.intellect));
+  if (r > hero.intellect) {
+    log.add("Неудача !");
+    rt.wait(1000);
+    return;
+  }
+  for (const char* name : {"PInventory", "PItems", "Label21", "Label26"}) form[name].visible = true;
+  log.add("Удалось скрыться !");
+  log.add("Опыт: +10");
+  hero.exp = sat_add(hero.exp, 10);
+  showroamkin();
+  hero.ready = 10;
+  rt.wait(2000);
+  form["LocMemo"].add("Мне удалось избежать боя.");
+  for (const char* name : {"Image25", "Image24", "Image26"}) form[name].visible = true;
+  leave_fight(*this);
+  stop_music();
+  start_track(loc.music, true);
+  form["Timer1"].stop();
+  if (hero.exp >= hero.nextexp) levupst();
+}
