@@ -33,6 +33,10 @@ struct Object {
   Object& str(const char* key, const std::string& v) { return raw(key, json_string(v)); }
   Object& num(const char* key, long long v) { return raw(key, std::to_string(v)); }
   Object& real(const char* key, double v) { return raw(key, number(v)); }
+  // One field of a record's field list, by its type.
+  void operator()(const char* key, const std::string& v) { str(key, v); }
+  void operator()(const char* key, int32_t v) { num(key, v); }
+  void operator()(const char* key, double v) { real(key, v); }
   std::string done() { return text + "}"; }
 };
 
@@ -156,7 +160,7 @@ std::string state_json(const Game& g) {
   o.num("daytick", g.daytick).str("daytime", g.daytime);
   o.num("menustep", g.menustep).num("introstep", g.introstep);
   o.raw("loc", loc.done());
-  o.str("curmusic", g.curmusic).str("questst", g.questst).str("lasttalk", g.lasttalk);
+  o.str("curmusic", g.curmusic).str("questst", g.questst).raw("lasttalk", boolean(g.lasttalk));
   o.num("deadcount", g.deadcount);
   o.num("invnext", g.invnext).num("invload", g.invload).str("invmode", g.invmode);
   o.raw("inventory", inventory);
@@ -164,15 +168,26 @@ std::string state_json(const Game& g) {
   o.str("background", color(g.form.background)).str("focus", g.form.focus);
   // combat records
 
-
   // level-up records
 
+  // conversation records (questst and lasttalk above) and the outro
+  o.num("outrostep", g.outrostep).real("outropos", g.outropos);
 
-  // conversation records
-
-
-  // trade records
-
+  // trade records: the trader with his stock, and the offer on the trading panel
+  Object trader;
+  trade::fields(g.curtrader, trader);
+  std::string stock = "[";
+  for (int i = 1; i <= g.curtrader.stockcount && i <= trade::kMaxStock; ++i) {
+    Object line;
+    trade::fields(g.curtrader.stock[static_cast<size_t>(i)], line);
+    stock += (i > 1 ? "," : "") + line.done();
+  }
+  trader.raw("stock", stock + "]");
+  o.raw("curtrader", trader.done());
+  o.str("tradesel", g.tradesel).str("tradeview", g.tradeview);
+  Object offer;
+  offer.str("item", g.form["Label28"].caption).str("price", g.form["Label29"].caption);
+  o.raw("offer", offer.done());
 
   return o.done();
 }
