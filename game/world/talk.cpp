@@ -49,9 +49,12 @@ conversation read_conversation(const core::DataRoot& root, const std::string& fi
   c.n = in.read_int();
   if (c.n < 1)
     throw core::DataError("A conversation needs at least one reply block", file, in.line_number());
-  if (in.eof()) throw core::DataError("Reply block 1 is missing", file, in.line_number() + 1);
-  std::string header = in.line();
+  std::string header;
   for (int32_t k = 1; k <= c.n; ++k) {
+    if (in.eof())
+      throw core::DataError("Reply block " + std::to_string(k) + " is missing", file,
+                            in.line_number() + 1);
+    if (k == 1) header = in.line();
     talkblock b;
     b.number = block_number(header, file, in.line_number());
     b.minlevel = in.read_int();
