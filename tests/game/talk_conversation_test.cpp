@@ -87,28 +87,6 @@ TEST_F(TalkConversation, DrawsOnlyAmongTheBlocksTheLevelAllows) {
   }
 }
 
-TEST_F(TalkConversation, AConversationHidesMovingAndTradingUntilOk) {
-  write_talk("дед", "1", {{";1", "0", {"Здорово."}}});
-  write_talk("бабка", "1", {{";1", "0", {"Ну?"}}});
-  const Lines description = ctl("LocMemo").lines;
-  EXPECT_EQ(say(0), (Lines{"Здорово."}));
-  EXPECT_TRUE(game->shown(form::Screen::talk));
-  EXPECT_EQ(ctl("Image6").picture_file, "Data\\Sprites\\Talk\\face.bmp");
-  EXPECT_EQ(ctl("Image6").picture.width(), 57);
-  for (const char* c : {"Image15", "Image16", "Image17", "Image18", "Image20"})
-    EXPECT_FALSE(ctl(c).visible) << c;
-  EXPECT_TRUE(ctl("Image23").visible);
-  // Another partner replaces the reply; one OK ends both.
-  EXPECT_EQ(say(1), (Lines{"Ну?"}));
-  click("Image23");
-  EXPECT_FALSE(game->lasttalk);
-  EXPECT_FALSE(ctl("Image23").visible);
-  EXPECT_FALSE(game->shown(form::Screen::talk));
-  EXPECT_TRUE(ctl("Image15").visible);   // the location has an exit up
-  EXPECT_FALSE(ctl("Image16").visible);  // and none down
-  EXPECT_EQ(ctl("LocMemo").lines, description);
-}
-
 TEST_F(TalkConversation, AFileThatCanNeverReplyIsADataErrorAndTheScreenStays) {
   struct Case {
     const char* what;
