@@ -85,6 +85,9 @@ TEST_F(TalkConversation, DrawsOnlyAmongTheBlocksTheLevelAllows) {
     EXPECT_EQ(replies(), c.expected);
     EXPECT_TRUE(errors.empty()) << errors.front();
   }
+  // The partner's picture is stretched into its 57 x 57 frame.
+  EXPECT_TRUE(game->shown(form::Screen::talk));
+  EXPECT_EQ(ctl("Image6").picture.size(), QSize(57, 57));
 }
 
 TEST_F(TalkConversation, AFileThatCanNeverReplyIsADataErrorAndTheScreenStays) {
