@@ -142,6 +142,54 @@ def check_picture(root, where, game_path, size):
         error("%s: %s is not a baseline JPEG" % (where, game_path))
 
 
+def check_conversation(root, game_path):
+    """N at least 1, N blocks each with a digit header, a level and a ';' line."""
+    p = root.find(game_path)
+    if p is None:
+        error("%s not found" % game_path)
+        return
+    lines = read_lines(p)
+    check_picture(root, game_path, lines[1] if len(lines) > 1 else "", None)
+    if len(lines) < 5 or not is_int(lines[3]) or int(lines[3]) < 1:
+        error("%s: line 4 must be a number of blocks of at least 1" % game_path)
+        return
+    i = 4
+    for k in range(int(lines[3])):
+        if i + 1 >= len(lines) or len(lines[i]) < 2 or not lines[i][1].isdigit() \
+                or not is_int(lines[i + 1]):
+            error("%s line %d: block %d needs a numbered header and a level"
+                  % (game_path, i + 1, k + 1))
+            return
+        i += 2
+        while i < len(lines) and not lines[i].startswith(";"):
+            i += 1
+        if i >= len(lines):
+            error("%s: block %d has no closing ';' line" % (game_path, k + 1))
+            return
+
+
+def check_trader(root, name, items):
+    """41 lines of captions and values, seven factors, stock pairs, portrait."""
+    game_path = "data\\levels\\Trade\\%s.trd" % name
+    p = root.find(game_path)
+    if p is None:
+        error("%s not found" % game_path)
+        return
+    lines = read_lines(p)
+    if len(lines) < 41 or (len(lines) - 41) % 2:
+        error("%s: 41 lines and then pairs of item and level" % game_path)
+        return
+    for n in range(16, 41, 4):
+        if not is_decimal(lines[n - 1]):
+            error("%s line %d: factor %r" % (game_path, n, lines[n - 1]))
+    for i in range(41, len(lines), 2):
+        if lines[i] not in items:
+            error("%s line %d: %r is no catalogue item" % (game_path, i + 1, lines[i]))
+        if not is_int(lines[i + 1]):
+            error("%s line %d: level %r" % (game_path, i + 2, lines[i + 1]))
+    check_picture(root, game_path, "Data\\Sprites\\Traders\\%s.jpg" % name, (100, 120))
+
+
 # Catalogue layouts: field names; the ones parsed as integers.
 LAYOUTS = {
     "items.dat": (["name", "picture", "quantity", "weight", "kind", "ref",
@@ -359,12 +407,20 @@ def main():
                 error("%s.loc: partner list %s.tlk missing" % (name, v["talks"]))
             elif len(read_lines(p)) % 2:
                 error("%s.tlk: odd number of lines" % v["talks"])
+            else:
+                partners = read_lines(p)
+                for conv in partners[1::2]:
+                    check_conversation(root, "data\\levels\\Talks\\%s.tlk" % conv)
+        if v["trd"] != "no":
+            check_trader(root, v["trd"], items)
         if v["pkp"] != "no":
             if root.find("data\\levels\\Pickup\\%s.pkp" % v["pkp"]) is None:
                 error("%s.loc: pickup file %s.pkp missing" % (name, v["pkp"]))
         if v["fgt"] != "no":
             if root.find("data\\levels\\Fights\\%s.fgt" % v["fgt"]) is None:
                 error("%s.loc: fight file %s.fgt missing" % (name, v["fgt"]))
+    check_conversation(root, "Data\\levels\\Talks\\lsttalk.tlk")
+    check_picture(root, "outro", "Data\\Sprites\\Outro\\outro.jpg", (486, 345))
     if sum(1 for v in locs.values() if v["place"] == "Каморка") != 1:
         error("the place Каморка must be in exactly one location")
 

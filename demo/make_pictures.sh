@@ -599,3 +599,48 @@ for i in 1 2 3 4 5 6 7 8; do
     -stroke '#303030' -strokewidth 4 -draw "line $((36 + sway)),38 62,$aim" -stroke none \
     -fill '#ffd060' -draw "circle 61,$aim 61,$((aim + 1 + i % 2))"
 done
+
+# ---------------------------------------------------------------------------
+# Conversation partners 64x64 (shown stretched to 57x57), trader portraits
+# JPEG 100x120, and the closing picture of the outro, JPEG 486x345.
+
+face() { # file background skin hair clothes
+  bmp "$OUT/pictures/talks/$1" -size 64x64 gradient:"$2"-'#101010' \
+    -fill "$5" -draw "polygon 6,64 14,46 50,46 58,64" \
+    -fill "$3" -draw "ellipse 32,30 13,16 0,360" \
+    -fill "$4" -draw "ellipse 32,17 14,7 180,360" \
+    -fill '#1a1a1a' -draw "circle 27,29 27,31" -draw "circle 37,29 37,31" \
+    -stroke '#5a2a1a' -draw "line 28,39 36,39" -stroke none
+}
+
+face starosta.bmp '#5a6a3a' '#d8b090' '#d0d0d0' '#4a3a2a'
+face znaharka.bmp '#3a5a4a' '#e0b898' '#5a3a2a' '#6a2a4a'
+face starosta_glad.bmp '#a08030' '#e0b890' '#e0e0e0' '#4a3a2a'
+
+portrait() { # file caption background skin hair clothes
+  caption "$2" 10 104 100 120
+  jpg "$OUT/sprites/traders/$1" -size 100x120 gradient:"$3"-'#0c0c10' \
+    -fill "$6" -draw "polygon 8,120 18,86 82,86 92,120" \
+    -fill "$4" -draw "ellipse 50,54 20,25 0,360" \
+    -fill "$5" -draw "ellipse 50,34 22,11 180,360" \
+    -fill '#1a1a1a' -draw "circle 42,52 42,55" -draw "circle 58,52 58,55" \
+    -stroke '#4a2a1a' -strokewidth 2 -draw "line 43,68 57,68" -stroke none "${CAP[@]}"
+}
+
+portrait baryga.jpg "Барыга" '#6a5030' '#c89a78' '#2a2018' '#3a4a2a'
+portrait kladovshik.jpg "Кладовщик" '#3a4458' '#d0a888' '#8a8a8a' '#4a5a3a'
+
+# The closing picture: the elder on his porch looks through the binoculars
+# at the plant's chimneys in the dawn.
+jpg "$OUT/sprites/outro/outro.jpg" -size 486x345 gradient:'#f0b070'-'#384868' -flip \
+  -fill '#ffe0a0' -draw "circle 360,150 360,120" \
+  -fill '#4a4a50' -draw "rectangle 300,110 316,230" -draw "rectangle 340,120 354,230" \
+  -fill '#2a3020' -draw "polygon 0,240 60,215 140,232 220,210 330,228 420,212 486,226 486,260 0,260" \
+  -fill '#3a2a1a' -draw "polygon 0,345 0,250 486,250 486,345" \
+  -fill '#5a4028' -draw "rectangle 20,200 200,345" -fill '#2a1a10' -draw "polygon 10,200 110,140 210,200" \
+  -fill '#6a5038' -draw "rectangle 40,300 200,316" \
+  -fill '#d8b090' -draw "circle 150,250 150,236" \
+  -fill '#e0e0e0' -draw "ellipse 150,240 15,7 180,360" \
+  -fill '#4a3a2a' -draw "polygon 128,345 134,266 168,266 174,345" \
+  -fill '#1a1a1a' -draw "roundrectangle 158,242 178,254 3,3" \
+  -stroke '#d8b090' -strokewidth 4 -draw "line 140,276 164,252" -stroke none

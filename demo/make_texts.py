@@ -367,10 +367,11 @@ LOCATIONS = {
     "12": dict(
         area="bunker", place="Склад",
         placepic=r"Data\Pictures\LOCATIONS\store.bmp",
-        pkp="12", rates=("0.05", "0.07", "0.05", "0.1"),
+        pkp="12", trd="kladovshik", rates=("0.05", "0.07", "0.05", "0.1"),
         desc=[
             "Стеллажи до потолка, ящики с армейской маркировкой.",
             "Большую часть растащили, но кое-что еще можно найти.",
+            "За конторкой сидит Кладовщик: скупает диковины втридорога.",
             "В углу фонит пробитая бочка. Вниз ведет лестница в коридор.",
         ]),
     "13": dict(
@@ -547,6 +548,117 @@ TALKS = {
     ],
 }
 
+# Conversations: picture, then reply blocks (number, lowest level, lines).
+# Only the first N blocks are drawn from, N being the number of blocks given
+# here; a block whose level the hero has not reached is drawn again.
+CONVERSATIONS = {
+    "starosta": (r"Data\Pictures\Talks\starosta.bmp", [
+        (1, 3, [
+            "Староста уважительно кивает:",
+            "- Вижу, ты уже не новичок. Отшельник в бункере",
+            "не отдает бинокль задаром: неси ему стеклышко из котлована",
+            "или выкладывай полторы тысячи.",
+        ]),
+        (2, 1, [
+            "- Здравствуй, бродяга. Давно у нас чужих не было.",
+            "- Есть у меня мечта: увидеть, что творится за лесом.",
+            "Говорят, у Отшельника в бункере есть бинокль всезнания.",
+            "Принеси его мне - в долгу не останусь.",
+        ]),
+        (1, 1, [
+            "Староста щурится на дорогу и вздыхает:",
+            "- Бункер на востоке, за лесной поляной. Отшельник сидит",
+            "в каморке и меняет бинокль на стеклышко света.",
+            "А стеклышко лежит в котловане - только там долго не живут.",
+        ]),
+        (3, 2, [
+            "- Слыхал я, Кладовщик на складе бункера скупает диковины",
+            "втридорога. Продай ему что-нибудь - и заплатишь Отшельнику.",
+        ]),
+    ]),
+    "znaharka": (r"data\pictures\talks\znaharka.bmp", [
+        (1, 1, [
+            "Знахарка перебирает сушеные травы:",
+            "- В котловане земля светится, милок. Полминуты - и конец.",
+            "Хочешь жить - беги оттуда, как только схватишь, что нужно.",
+        ]),
+        (2, 1, [
+            "- Антирад носи с собой всегда. И воду.",
+            "На заводе без костюма химзащиты долго не протянешь.",
+            "",
+            "Знахарка отворачивается к своим травам.",
+        ]),
+    ]),
+}
+
+# The final conversation: the elder gets the binoculars.
+FINAL_TALK = (r"Data\Pictures\Talks\starosta_glad.bmp", [
+    (1, 0, [
+        "Староста бережно берет бинокль всезнания и долго смотрит на восток.",
+        "- Вот оно как... За лесом-то ветер стихает. Значит, будем жить.",
+        "- Спасибо тебе, бродяга. Оставайся в Выселках, сколько захочешь.",
+        "",
+        "Солнце встает над Ветровым краем.",
+    ]),
+])
+
+
+def conversation_lines(picture, blocks):
+    lines = ["Картинка собеседника", picture,
+             "Число блоков ответа (N)", str(len(blocks))]
+    for number, level, text in blocks:
+        lines.append(";%d блок ответа" % number)
+        lines.append(str(level))
+        lines += text
+    lines.append(";")
+    return lines
+
+
+# Traders: name, five notes, the seven (note, factor) pairs in the file's
+# order (gun, armor, ammo, medik, artefact, food, drink), and the stock as
+# (item, lowest level). Factors are written with a comma or a point.
+TRADERS = {
+    "baryga": dict(
+        name="Барыга",
+        extras=["Торгует на площади", "Меняет все на все", "Цены знает",
+                "Скидок не дает", "-"],
+        rates=[("Оружие берет по полной", "1"), ("Броню тоже", "1,0"),
+               ("Патроны похуже", "0,8"), ("Лекарства так себе", "0.7"),
+               ("Диковины не любит", "0,5"), ("Еду почти даром", "0,6"),
+               ("Питье почти даром", "0.6")],
+        stock=[("Сухари", 1), ("Бутылка воды", 1), ("Бинт", 1),
+               ("Патроны 9 мм", 1), ("Квас", 1), ("Пистолет Сокол-9", 2),
+               ("Кожаная куртка", 2), ("Аптечка", 2),
+               ("Патроны 12 калибра", 3), ("Обрез двустволки", 3),
+               ("Набор оружейника", 3), ("Автомат Вихрь-5", 5)]),
+    "kladovshik": dict(
+        name="Кладовщик",
+        extras=["Сидит на складе бункера", "Скупает диковины",
+                "Армейские запасы", "-", "-"],
+        rates=[("Оружие", "0,9"), ("Броня", "0.9"), ("Патроны", "1"),
+               ("Лекарства", "1"), ("Диковины - втридорога", "2"),
+               ("Еда", "0,8"), ("Питье", "0,8")],
+        stock=[("Тушенка", 1), ("Патроны 5,6 мм", 1), ("Антирад", 1),
+               ("Энергетик", 1), ("Ремнабор для брони", 2),
+               ("Костюм химзащиты", 3), ("Бронежилет", 4)]),
+}
+
+
+def trader_lines(t):
+    lines = ["Имя торговца", t["name"]]
+    for i, extra in enumerate(t["extras"], 1):
+        lines += ["Заметка %d" % i, extra]
+    for kind, (note, rate) in zip(
+            ["оружие", "броня", "патроны", "лекарства", "диковины", "еда",
+             "питье"], t["rates"]):
+        lines += ["Заметка: " + kind, note, "Множитель цены: " + kind, rate]
+    assert len(lines) == 40, len(lines)
+    lines.append("Товар (название, с какого уровня):")
+    for item, level in t["stock"]:
+        lines += [item, str(level)]
+    return lines
+
+
 # ---------------------------------------------------------------------------
 # Ground items: (kind, item, availability). "always" is there at every new
 # game, "once" only until the next new game (a thing left by an earlier
@@ -665,6 +777,11 @@ def main():
         for partner, conversation in partners:
             lines += [partner, conversation]
         write("levels/talks/%s.tlk" % name, lines)
+    for name, (picture, blocks) in CONVERSATIONS.items():
+        write("levels/talks/%s.tlk" % name, conversation_lines(picture, blocks))
+    write("levels/talks/lsttalk.tlk", conversation_lines(*FINAL_TALK))
+    for name, t in TRADERS.items():
+        write("levels/trade/%s.trd" % name, trader_lines(t))
 
     for name, entries in PICKUPS.items():
         lines = []

@@ -106,8 +106,19 @@ void Game::register_handlers() {
       {"Image22", &Game::Image22Click},
 
       // conversations and quest
+      {"tlk", &Game::tlkClick},
+      {"Image23", &Game::Image23Click},
+      {"Image27", &Game::Image27Click},
+      {"Image28", &Game::Image28Click},
 
       // trade
+      {"Image20", &Game::Image20Click},
+      {"StringGrid1", &Game::StringGrid1Click},
+      {"Image29", &Game::Image29Click},
+      {"Image30", &Game::Image30Click},
+      {"Image31", &Game::Image31Click},
+      {"Image32", &Game::Image32Click},
+      {"Image38", &Game::Image38Click},
 
       // outro
 
@@ -116,6 +127,6 @@ void Game::register_handlers() {
       {"Timer1", &Game::Timer1Timer}, {"Timer2", &Game::Timer2Timer},
       {"Timer3", &Game::Timer3Timer}, {"Timer4", &Game::Timer4Timer},
       {"Timer5", &Game::Timer5Timer}, {"Timer6", &Game::Timer6Timer},
-      {"Timer7", &Game::Timer7Timer},
+      {"Timer7", &Game::Timer7Timer}, {"Timer8", &Game::Timer8Timer},
   };
 }

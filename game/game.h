@@ -26,6 +26,7 @@
 #include "game/progression/levelup.h"
 #include "game/runtime.h"
 #include "game/shell/rmkin.h"
+#include "game/trade/trader.h"
 #include "game/world/location.h"
 
 class Game {
@@ -77,7 +78,7 @@ class Game {
   location loc;
   std::string curmusic;
   std::string questst;
-  std::string lasttalk;
+  bool lasttalk = false;  // the final conversation is on screen: OK starts the outro
   int32_t deadcount = 0;
   // inventory (slots 1..100; index 0 unused)
   std::array<invitem, 101> invslots{};
@@ -103,6 +104,8 @@ class Game {
   // conversation records (world/)
 
   // trade records (trade/)
+  trader curtrader;
+  std::string tradeview;  // "view": the detail is closed; "hide": it is open
 
   // ---- shell: character, status panel, message line (character.cpp, status.cpp) ----
   void loadhero();
@@ -247,10 +250,28 @@ class Game {
   void Image22Click();
 
   // ---- world: conversations and quest actions (world/talk*.cpp) ----
+  void tlkClick();
+  void talk(const std::string& partner, const std::string& override_file);
+  void Image23Click();
+  void Image27Click();
+  void Image28Click();
 
   // ---- trade: traders, buying and selling (trade/) ----
+  void loadtrader();
+  void showtrader();
+  void Image20Click();
+  void StringGrid1Click();
+  void wantbuy(int row);
+  void wantsell(int row);
+  void Image29Click();
+  void Image30Click();
+  void Image31Click();
+  void Image32Click();
+  void Image38Click();
 
   // ---- shell: outro (shell/outro.cpp) ----
+  void start_outro();
+  void Timer8Timer();
 
  private:
   void register_handlers();

@@ -258,13 +258,47 @@ void levelup_panel(Builder& b) {
   take.visible = false;
 }
 
+// The trade screen: the trader's portrait and stock above, the offer with its
+// buttons below.
+void trader_panels(Builder& b) {
+  b.open_panel("Trader", 2250, 226, 387, 161, navy).font = font(kTimes, 13, false, white);
+  b.label("Label27", 8, 6, "").font = font(kTimes, 13, true, yellow);
+  b.image("Image7", 8, 30, 100, 120);
+  Control& stock = b.list("StringGrid1", 120, 8, 259, 145);
+  stock.background = medium_grey;
+  stock.font = font(kTimes, 13, false, navy);
+  stock.cursor = Cursor::hand;
+
+  b.open_panel("Trading", 2250, 388, 387, 137, navy).font = font(kTimes, 13, false, white);
+  b.label("Label28", 8, 8, "").font = font(kTimes, 13, true, yellow);
+  Control& price = b.label("Label8", 8, 32, "Цена:");
+  price.font = font(kTimes, 13, true, silver);
+  price.visible = false;
+  b.label("Label29", 56, 32, "").font = font(kTimes, 13, true, white);
+  const std::string dir = "Data\\Sprites\\Buttons\\";
+  for (auto [name, left, top, file] :
+       {std::tuple{"Image29", 8, 64, "view_n.bmp"}, std::tuple{"Image30", 100, 64, "buy_n.bmp"},
+        std::tuple{"Image31", 192, 64, "sell_n.bmp"},
+        std::tuple{"Image32", 284, 64, "cancel_n.bmp"},
+        std::tuple{"Image38", 284, 100, "leave_n.bmp"}}) {
+    Control& button = b.image(name, left, top, 81, 26, true);
+    button.picture_file = dir + file;
+    button.enabled = std::string(name) == "Image38";
+  }
+}
+
+// The conversation partner's picture, stretched into its frame.
+void talk_picture_panel(Builder& b) {
+  b.open_panel("tlkpic", 2000, 64, 65, 65, black);
+  b.image("Image6", 4, 4, 57, 57);
+}
+
 // Screens whose controls come with their own subsystems.
 void later_panels(Builder& b) {
   fight_panel(b);
-  b.open_panel("Trader", 1860, 273, 387, 161, navy).font = font(kTimes, 13, false, white);
-  b.open_panel("Trading", 1860, 273, 387, 137, navy).font = font(kTimes, 13, false, white);
+  trader_panels(b);
   levelup_panel(b);
-  b.open_panel("tlkpic", 1920, 64, 65, 65, black);
+  talk_picture_panel(b);
 }
 
 void menu_panel(Builder& b) {
@@ -325,7 +359,8 @@ void intro_panel(Builder& b) {
 
 void outro_panel(Builder& b) {
   b.open_panel("outro", 2000, 0, 777, 521, black).font = font(kTimes, 13, false, silver);
-  b.image("Image36", 190, 80, 486, 345);
+  // The closing picture comes from the data folder when the game has one.
+  b.image("Image36", 190, 80, 486, 345).picture_file = "Data\\Sprites\\Outro\\outro.jpg";
   Control& text = b.memo("outrmemo", 518, 540, 249, 1109);
   text.background = black;
   text.font = font("Book Antiqua", 13, false, silver);

@@ -117,7 +117,7 @@ void Game::PInventoryClick() {
     open_viewer();
   } else if (invmode == "trade") {
     tradesel = str(r);
-    // The sale of row r is offered here once trading is in place: wantsell(r).
+    wantsell(r);
   }
 }
 

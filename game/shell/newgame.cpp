@@ -13,7 +13,7 @@ void Game::BitBtn1Click() {
   if (name.empty()) return;
   stop_music();
   curmusic.clear();
-  lasttalk.clear();
+  lasttalk = false;
   rng.seed_with(rt.clock_seed());
   newgame();
   questst = "live";

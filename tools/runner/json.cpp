@@ -54,6 +54,7 @@ struct Object {
   // Record fields, whatever their type (for the field lists of the records).
   Object& operator()(const char* key, const std::string& v) { return str(key, v); }
   Object& operator()(const char* key, int32_t v) { return num(key, v); }
+  Object& operator()(const char* key, double v) { return real(key, v); }
   template <size_t N>
   Object& operator()(const char* key, const std::array<std::string, N>& v) {
     // Lists indexed from 1: entry 0 is not part of the record.
@@ -189,7 +190,7 @@ std::string state_json(const Game& g) {
   o.num("daytick", g.daytick).str("daytime", g.daytime);
   o.num("menustep", g.menustep).num("introstep", g.introstep);
   o.raw("loc", loc.done());
-  o.str("curmusic", g.curmusic).str("questst", g.questst).str("lasttalk", g.lasttalk);
+  o.str("curmusic", g.curmusic).str("questst", g.questst).raw("lasttalk", boolean(g.lasttalk));
   o.num("deadcount", g.deadcount);
   o.num("invnext", g.invnext).num("invload", g.invload).str("invmode", g.invmode);
   o.raw("inventory", inventory);
@@ -200,10 +201,24 @@ std::string state_json(const Game& g) {
 
   // level-up records
   levelup_fields(g.levelup, o);
+  // conversation records (questst and lasttalk above) and the outro
+  o.num("outrostep", g.outrostep).real("outropos", g.outropos);
 
-  // conversation records
-
-  // trade records
+  // trade records: the trader with his stock, and the offer on the trading panel
+  Object trader;
+  trade::fields(g.curtrader, trader);
+  std::string stock = "[";
+  for (int i = 1; i <= g.curtrader.stockcount && i <= trade::kMaxStock; ++i) {
+    Object line;
+    trade::fields(g.curtrader.stock[static_cast<size_t>(i)], line);
+    stock += (i > 1 ? "," : "") + line.done();
+  }
+  trader.raw("stock", stock + "]");
+  o.raw("curtrader", trader.done());
+  o.str("tradesel", g.tradesel).str("tradeview", g.tradeview);
+  Object offer;
+  offer.str("item", g.form["Label28"].caption).str("price", g.form["Label29"].caption);
+  o.raw("offer", offer.done());
 
   return o.done();
 }

@@ -1,0 +1,61 @@
+// The end of a conversation (OK) and the two quest actions of the back room:
+// giving the glass of light or paying for the binoculars.
+//
+// Both actions lay the binoculars on the ground first: the pickup file is
+// rewritten through its temporary file, and only then do the money or the
+// glass leave the character and the quest end. A failed write therefore
+// changes nothing.
+#include "core/checked.h"
+#include "game/game.h"
+#include "game/world/talk.h"
+
+namespace {
+
+constexpr const char* kButtons = "Data\\Sprites\\Buttons\\";
+
+std::string sprite(const char* name) {
+  return std::string(kButtons) + name;
+}
+
+}  // namespace
+
+void Game::Image23Click() {
+  press("Image23", sprite("ok_p.bmp"), sprite("ok_n.bmp"));
+  if (lasttalk) {
+    start_outro();
+    return;
+  }
+  for (const char* name : {"Image20", "Image16", "Image15", "Image17", "Image18"})
+    form[name].visible = true;
+  form["Image23"].visible = false;
+  park(form::Screen::talk);
+  setloc();
+}
+
+void Game::Image28Click() {
+  press("Image28", sprite("pay_p.bmp"), sprite("pay_n.bmp"));
+  if (loc.place != quest::kBackRoom || questst != "live" || hero.money < quest::kPrice) return;
+  addtoground(quest::kBinoculars);
+  hero.money = core::sat_sub(hero.money, quest::kPrice);
+  showroamkin();
+  setitems();
+  questst = "done";
+  setloc();
+}
+
+void Game::Image27Click() {
+  press("Image27", sprite("give_p.bmp"), sprite("give_n.bmp"));
+  if (loc.place != quest::kBackRoom || questst != "live") return;
+  // The last slot holding the glass; none left (it was dropped while the
+  // button still showed) gives nothing away and changes nothing.
+  int slot = 0;
+  for (int i = 1; i < invnext; ++i)
+    if (invslots[static_cast<size_t>(i)].name == quest::kGlass) slot = i;
+  if (slot == 0) return;
+  addtoground(quest::kBinoculars);
+  removefrominv(slot);
+  showinv();
+  setitems();
+  questst = "done";
+  setloc();
+}

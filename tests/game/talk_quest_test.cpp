@@ -1,0 +1,145 @@
+// The quest: giving the glass or paying in the back room, the elder's final
+// conversation, and the outro that returns to the menu.
+#include <gtest/gtest.h>
+
+#include "core/safe_rewrite.h"
+#include "talk_fixture.h"
+
+using talk_test::Lines;
+
+namespace {
+
+constexpr const char* kGlass = "Стеклышко света";
+constexpr const char* kBinoculars = "Бинокль всезнания";
+
+class TalkQuest : public talk_test::TalkTest {
+ protected:
+  void SetUp() override {
+    TalkTest::SetUp();
+    world_test::LocFile room;
+    room.place = "Каморка";
+    room.pkp = "каморка";
+    room.talks = "двор";
+    write_loc("11", room);
+    write_pickup("каморка", {"always", "Нож", "aviable"});
+    write_file("Data\\Levels\\Locations\\done.loc", {"Сделка состоялась."});
+    write_items({{"Нож", 1}, {kGlass, 1}, {kBinoculars, 1}});
+    write_partners({"Староста деревни", "староста"});
+    write_talk("староста", "1", {{";1", "0", {"Принеси бинокль."}}});
+    write_file("Data\\Levels\\Talks\\lsttalk.tlk",
+               {"", "Data\\Sprites\\Talk\\face.bmp", "", "1", ";1", "0", "Спасибо!", ";"});
+    game->questst = "live";
+    game->hero.capacity = 100;
+  }
+  Lines carried() const {
+    Lines names;
+    for (int i = 1; i < game->invnext; ++i) names.push_back(game->invslots[i].name);
+    return names;
+  }
+};
+
+TEST_F(TalkQuest, PayingExactly1500LeavesNothingAndEndsTheQuest) {
+  game->hero.money = 1499;
+  enter("11");
+  EXPECT_FALSE(ctl("Image28").visible);
+  game->hero.money = 1500;
+  enter("11");
+  EXPECT_TRUE(ctl("Image28").visible);
+  click("Image28");
+  EXPECT_EQ(game->hero.money, 0);
+  EXPECT_EQ(game->questst, "done");
+  EXPECT_EQ(pickup_lines("каморка"), (Lines{"always", "Нож", "aviable",  //
+                                            "once", kBinoculars, "aviable"}));
+  EXPECT_EQ(rows("PItems"), (Lines{"Нож", kBinoculars}));
+  EXPECT_EQ(ctl("LocMemo").lines, (Lines{"Сделка состоялась."}));
+  EXPECT_FALSE(ctl("Image28").visible);
+  EXPECT_EQ(ctl("Label24").caption, "Деньги:  0 p");
+}
+
+TEST_F(TalkQuest, AFailedWriteOfTheGroundTakesNeitherMoneyNorGlass) {
+  game->hero.money = 2000;
+  carry(kGlass);
+  enter("11");
+  for (const char* button : {"Image28", "Image27"}) {
+    SCOPED_TRACE(button);
+    errors.clear();
+    core::inject_write_fault(1);
+    click(button);
+    core::inject_write_fault(0);
+    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_EQ(game->hero.money, 2000);
+    EXPECT_EQ(carried(), (Lines{kGlass}));
+    EXPECT_EQ(game->questst, "live");
+    EXPECT_EQ(pickup_lines("каморка"), (Lines{"always", "Нож", "aviable"}));
+  }
+}
+
+TEST_F(TalkQuest, GivingTakesTheLastGlassAndNothingWhenNoneIsLeft) {
+  carry(kGlass);
+  carry("Нож");
+  carry(kGlass);
+  enter("11");
+  EXPECT_TRUE(ctl("Image27").visible);
+  click("Image27");
+  EXPECT_EQ(carried(), (Lines{kGlass, "Нож"}));
+  EXPECT_EQ(game->questst, "done");
+  EXPECT_EQ(rows("PItems"), (Lines{"Нож", kBinoculars}));
+  EXPECT_FALSE(ctl("Image27").visible);
+
+  // The button still on screen after the last glass was dropped: nothing.
+  game->questst = "live";
+  game->invnext = 1;
+  carry("Нож");
+  const Lines ground = pickup_lines("каморка");
+  click("Image27");
+  EXPECT_EQ(carried(), (Lines{"Нож"}));
+  EXPECT_EQ(game->questst, "live");
+  EXPECT_EQ(pickup_lines("каморка"), ground);
+}
+
+TEST_F(TalkQuest, TheElderWithTheBinocularsEndsTheGameThroughTheOutro) {
+  enter("11");
+  pick("tlk", 0);
+  EXPECT_EQ(ctl("LocMemo").lines, (Lines{"Принеси бинокль."}));
+  EXPECT_FALSE(game->lasttalk);
+  click("Image23");
+  EXPECT_FALSE(game->shown(form::Screen::outro));
+
+  carry(kBinoculars);
+  game->form["Timer2"].start();
+  pick("tlk", 0);
+  ASSERT_TRUE(errors.empty()) << errors.front();
+  EXPECT_EQ(ctl("LocMemo").lines, (Lines{"Спасибо!"}));
+  EXPECT_TRUE(game->lasttalk);
+  click("Image23");
+  EXPECT_TRUE(game->shown(form::Screen::outro));
+  EXPECT_EQ(ctl("Image36").left, 190);
+  EXPECT_FALSE(ctl("Timer2").enabled);
+  EXPECT_TRUE(ctl("Timer8").enabled);
+  EXPECT_EQ(game->musicfile, "");
+
+  // 175 ticks slide the picture in and start the closing music ...
+  advance(174);
+  EXPECT_EQ(ctl("Image36").left, 16);
+  EXPECT_EQ(game->outrostep, 1);
+  advance(1);
+  EXPECT_EQ(ctl("Image36").left, 15);
+  EXPECT_EQ(game->outrostep, 2);
+  EXPECT_EQ(game->musicfile, "Data\\Music\\outro.mp3");
+  EXPECT_EQ(ctl("outrmemo").top, 540);  // 539.8 rounds to 540
+  // ... and about 8300 more scroll the text from 540 up to -1120.
+  advance(8296);
+  EXPECT_TRUE(game->shown(form::Screen::outro));
+  EXPECT_EQ(ctl("outrmemo").top, -1119);
+  advance(1);
+  EXPECT_TRUE(game->shown(form::Screen::menu));
+  EXPECT_FALSE(game->shown(form::Screen::outro));
+  EXPECT_FALSE(ctl("Timer8").enabled);
+  EXPECT_TRUE(game->shown(form::Screen::location));
+  EXPECT_FALSE(game->shown(form::Screen::talk));
+  EXPECT_FALSE(ctl("Image23").visible);
+  EXPECT_TRUE(ctl("Image36").visible);
+  EXPECT_EQ(game->musicfile, "Data\\Music\\menu.mp3");
+}
+
+}  // namespace
