@@ -10,6 +10,7 @@
 #include "core/picture.h"
 #include "core/safe_rewrite.h"
 #include "game/game.h"
+#include "game/world/talk.h"
 
 using core::str;
 
@@ -21,8 +22,6 @@ constexpr const char* kFightTemp = "data\\levels\\fights\\fight.tmp";
 constexpr const char* kFights = "data\\levels\\Fights\\";
 constexpr const char* kCatalogue = "Data\\Combat\\enemies.dat";
 constexpr const char* kCombat = "Data\\Combat\\";
-constexpr const char* kGlass = "Стеклышко света";
-constexpr const char* kBinoculars = "Бинокль всезнания";
 
 constexpr std::array<SlotControls, 3> kSlots{{
     {"Image9", "Image12", "Label30", "Label33"},
@@ -164,8 +163,8 @@ void Game::startfight(const std::string& key1, const std::string& key2, const st
   // 5-7. Columns: one enemy stands in the middle, two or three fill the
   // left, right and middle columns.
   const int count = 1 + (key2 != "no" ? 1 : 0) + (key3 != "no" ? 1 : 0);
-  const bool glass = itmsrsh(kGlass);
-  const bool binoculars = itmsrsh(kBinoculars);
+  const bool glass = itmsrsh(quest::kGlass);
+  const bool binoculars = itmsrsh(quest::kBinoculars);
   const int left1 = count == 1 ? 144 : 8;
   form["Image9"].left = left1;
   form["Image12"].left = left1;

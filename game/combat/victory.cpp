@@ -5,15 +5,13 @@
 #include "core/checked.h"
 #include "core/convert.h"
 #include "game/game.h"
+#include "game/world/talk.h"
 
 using core::sat_add;
 using core::sat_sub;
 using core::str;
 
 namespace {
-
-constexpr const char* kBackRoom = "Каморка";
-constexpr const char* kBinoculars = "Бинокль всезнания";
 
 // Back from the fight screen to the location.
 void leave_fight(Game& g) {
@@ -67,9 +65,9 @@ void Game::victory() {
   // The fight map learns of a won one-time fight before the location is
   // shown again below, so the back room's refresh cannot start it anew.
   if (loc.fgtonce == "once") setfgt(loc.place);
-  if (loc.place == kBackRoom) {
+  if (loc.place == quest::kBackRoom) {
     setloc();
-    if (questst != "done") addtoground(kBinoculars);
+    if (questst != "done") addtoground(quest::kBinoculars);
     questst = "dead";
     setitems();
     setloc();

@@ -35,8 +35,8 @@ void Game::BitBtn1Click() {
   // strength or the old load.
   hero.gunname.clear();
   hero.armname.clear();
-  setgun("Руки", 0, 100);
-  setarmor("Рубашка и джинсы", 2, 100);
+  setgun(catalogue::kHands, 0, 100);
+  setarmor(catalogue::kClothes, 2, 100);
   setinv();
   showroamkin();
   showinv();

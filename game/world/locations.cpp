@@ -4,6 +4,7 @@
 
 #include "core/data_reader.h"
 #include "game/game.h"
+#include "game/world/talk.h"
 
 namespace {
 
@@ -11,8 +12,6 @@ constexpr const char* kLocations = "data\\levels\\locations\\";
 constexpr const char* kTalks = "data\\levels\\talks\\";
 constexpr const char* kDeadText = "Data\\Levels\\Locations\\dead.loc";
 constexpr const char* kDoneText = "Data\\Levels\\Locations\\done.loc";
-constexpr const char* kBackRoom = "Каморка";
-constexpr const char* kGlass = "Стеклышко света";
 constexpr int kMaxDesc = 50;  // description lines kept; later lines are ignored
 
 // Reads the label line of a pair and returns the value line after it.
@@ -98,9 +97,9 @@ void Game::setloc() {
   form["Image18"].visible = loc.goright != "no";
 
   // 5-6. The quest buttons of the back room.
-  const bool live_back_room = loc.place == kBackRoom && questst == "live";
+  const bool live_back_room = loc.place == quest::kBackRoom && questst == "live";
   form["Image28"].visible = live_back_room && hero.money >= 1500;
-  form["Image27"].visible = live_back_room && itmsrsh(kGlass);
+  form["Image27"].visible = live_back_room && itmsrsh(quest::kGlass);
 
   // 7-8. Pictures (drawn from the model, so there is nothing to repaint here).
   load_picture("Image2", loc.locpic);
@@ -146,8 +145,8 @@ void Game::setloc() {
   memo.clear();
   for (int i = 1; i <= loc.desccount && i <= kMaxDesc; ++i)
     memo.add(loc.desc[static_cast<size_t>(i)]);
-  if (questst == "dead" && loc.place == kBackRoom) show_text(root, memo, kDeadText);
-  if (questst == "done" && loc.place == kBackRoom) show_text(root, memo, kDoneText);
+  if (questst == "dead" && loc.place == quest::kBackRoom) show_text(root, memo, kDeadText);
+  if (questst == "done" && loc.place == quest::kBackRoom) show_text(root, memo, kDoneText);
 
   // 17-18. The fight button stays hidden unless the fight decision offers it.
   form["Image21"].visible = false;
