@@ -239,6 +239,9 @@ class Game {
 
   // ---- progression: level-up (progression/levelup*.cpp) ----
   void levupst();
+  // Whether the experience asks for a level-up (never once the threshold
+  // stands at its limit).
+  bool levelup_due() const;
   void Button15Click();
   void Button16Click();
   void Button17Click();

@@ -139,6 +139,15 @@ void Game::startfight(const std::string& key1, const std::string& key2, const st
     loaded[j].healthlabel = kSlots[j].health;
     pictures[j] = core::load_picture(root, loaded[j].picture);
   }
+  // The inventory mode buttons of a fight: "use" pressed, the others normal.
+  const std::string buttons = "Data\\Sprites\\Buttons\\";
+  const std::array<std::pair<const char*, std::string>, 3> modes{{
+      {"Image24", buttons + "view_n.bmp"},
+      {"Image25", buttons + "use_p.bmp"},
+      {"Image26", buttons + "throw_n.bmp"},
+  }};
+  std::array<QImage, 3> mode_pictures;
+  for (size_t j = 0; j < 3; ++j) mode_pictures[j] = core::load_picture(root, modes[j].second);
 
   // 1-2. Music and log.
   stop_music();
@@ -191,11 +200,12 @@ void Game::startfight(const std::string& key1, const std::string& key2, const st
   percent.left = bar.left + bar.width + 5;
 
   // 10. Inventory clicks use items during the fight.
-  const std::string buttons = "Data\\Sprites\\Buttons\\";
-  for (const char* mode : {"Image24", "Image25", "Image26"}) form[mode].visible = false;
-  load_picture("Image24", buttons + "view_n.bmp");
-  load_picture("Image25", buttons + "use_p.bmp");
-  load_picture("Image26", buttons + "throw_n.bmp");
+  for (size_t j = 0; j < 3; ++j) {
+    form::Control& mode = form[modes[j].first];
+    mode.visible = false;
+    mode.picture = mode_pictures[j];
+    mode.picture_file = modes[j].second;
+  }
   invmode = "use";
 
   // 11. Fire mode.
@@ -204,15 +214,12 @@ void Game::startfight(const std::string& key1, const std::string& key2, const st
   burst.enabled = false;
   burst.visible = hero.gunburst != 0;
 
-  // 12-15. Cursors, screens, lists, the fight loop.
-  for (const char* name : {"fight", "Image9", "Image10", "Image11"})
-    form[name].cursor = form::Cursor::arrow;
+  // 12-15. The controls as an empty meter gives them (whatever the last
+  // fight left: no run-away button, no fire mode, arrow cursors, lists
+  // closed), the screens and the fight loop.
+  empty_meter(form);
   show(form::Screen::fight);
   park(form::Screen::location);
-  for (const char* name : {"PInventory", "PItems"}) {
-    form[name].font.color = form::colors::white;
-    form[name].enabled = false;
-  }
   form["Timer1"].start();
 }
 
@@ -242,6 +249,8 @@ void Game::Image21Click() {
   const std::array<std::string, 3> keys = read_fight_file(root, loc.fgt);
   rt.wait(2000);
   startfight(keys[0], keys[1], keys[2]);
-  if (loc.fgtonce == "once") setfgt(loc.place);
+  // The button goes before the map is written: a failed write is reported
+  // but never offers the same fight a second time.
   form["Image21"].visible = false;
+  if (loc.fgtonce == "once") setfgt(loc.place);
 }

@@ -55,6 +55,13 @@ struct SlotControls {
 // Slot k = 1, 2, 3.
 const SlotControls& slot_controls(int k);
 
+namespace form {
+class Form;
+}
+// The fight screen as an empty meter leaves it: no run-away button, no fire
+// mode, arrow cursors, the inventory and ground lists closed.
+void empty_meter(form::Form& f);
+
 // Every field of an enemy record in file order, for whoever lists them (the
 // runner's state): f(name, field) for each.
 template <class Enemy, class F>

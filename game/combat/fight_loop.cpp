@@ -12,19 +12,6 @@ namespace {
 
 constexpr const char* kSprites = "data\\sprites\\fight\\roamkin\\";
 
-// The player's meter is empty: nothing can be done until it fills again.
-void empty_meter(form::Form& f) {
-  f["Image19"].visible = false;
-  for (const char* name : {"PInventory", "PItems"}) {
-    f[name].font.color = form::colors::white;
-    f[name].enabled = false;
-  }
-  f["RadioButton1"].enabled = false;
-  f["RadioButton2"].enabled = false;
-  for (const char* name : {"fight", "Image9", "Image10", "Image11"})
-    f[name].cursor = form::Cursor::arrow;
-}
-
 // A readiness bar with its percentage 5 pixels to the right of its end.
 void draw_bar(form::Form& f, const char* bar_name, const char* text_name, int32_t ready) {
   form::Control& bar = f[bar_name];
@@ -39,6 +26,18 @@ bool takes_part(const enemy& e) {
 }
 
 }  // namespace
+
+void empty_meter(form::Form& f) {
+  f["Image19"].visible = false;
+  for (const char* name : {"PInventory", "PItems"}) {
+    f[name].font.color = form::colors::white;
+    f[name].enabled = false;
+  }
+  f["RadioButton1"].enabled = false;
+  f["RadioButton2"].enabled = false;
+  for (const char* name : {"fight", "Image9", "Image10", "Image11"})
+    f[name].cursor = form::Cursor::arrow;
+}
 
 void Game::Timer1Timer() {
   // 1. All slots empty: the fight is won. The rest of the tick still runs,

@@ -72,7 +72,7 @@ void Game::victory() {
     setitems();
     setloc();
   }
-  if (hero.exp >= hero.nextexp) levupst();
+  if (levelup_due()) levupst();
   curmusic.clear();
 }
 
@@ -100,5 +100,5 @@ void Game::Image19Click() {
   stop_music();
   start_track(loc.music, true);
   form["Timer1"].stop();
-  if (hero.exp >= hero.nextexp) levupst();
+  if (levelup_due()) levupst();
 }

@@ -99,6 +99,12 @@ void minus(Game& g, int which) {
 
 }  // namespace
 
+bool Game::levelup_due() const {
+  // A threshold at the 32-bit limit cannot grow any more: the screen, which
+  // has no cancel, would otherwise come back after every accept.
+  return hero.exp >= hero.nextexp && hero.nextexp < core::kInt32Max;
+}
+
 void Game::levupst() {
   levelup.newcapacity = capacity_for(hero.strength);
   levelup.newmaxhealth = hero.maxhealth;
@@ -155,5 +161,5 @@ void Game::Image22Click() {
   showinv();
   park(form::Screen::levelup);
   show(form::Screen::location);
-  if (hero.exp >= hero.nextexp) levupst();
+  if (levelup_due()) levupst();
 }

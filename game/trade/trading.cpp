@@ -111,8 +111,11 @@ void Game::Image31Click() {
   press("Image31", sprite("sell_p.bmp"), sprite("sell_n.bmp"));
   const int slot = form["PInventory"].row + 1;
   if (slot < 1 || slot >= invnext) return;
+  // What can fail (the catalogue read for an ammunition slot's load) comes
+  // first; then the slot goes and the money comes, neither of which can fail.
+  const int64_t load = slotload(slot);
+  remove_slot(slot, load);  // the whole slot, whatever its count
   hero.money = core::sat_add(hero.money, quoted(*this));
-  removefrominv(slot);  // the whole slot, whatever its count
   showinv();
   showroamkin();
   clear_offer(*this);

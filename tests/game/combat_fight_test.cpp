@@ -1,6 +1,7 @@
 // Fights on the demo data: the fight decision of a location, set-up, the
 // fight loop, both sides' attacks, destroyed enemies, victory and escape.
 #include <algorithm>
+#include <filesystem>
 
 #include "core/safe_rewrite.h"
 #include "tests/game/combat_fixture.h"
@@ -364,5 +365,42 @@ TEST_F(CombatFight, TickDrawsBarsAndRunsTheSpriteToAndFro) {
   EXPECT_EQ(ctl("Image9").cursor, form::Cursor::cross);
   ready_above(99);
   EXPECT_TRUE(ctl("Image19").visible);
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(CombatFight, AFailedFightMapWriteNeverOffersTheOnceFightAgain) {
+  write_file(kFightMap, {});
+  enter("once", "x");
+  core::inject_write_fault(1);
+  click("Image21");
+  core::inject_write_fault(0);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_TRUE(game->shown(form::Screen::fight));
+  EXPECT_FALSE(ctl("Image21").visible);
+}
+
+TEST_F(CombatFight, AMissingModeButtonSpriteLeavesNoHalfBuiltFight) {
+  std::filesystem::remove(*root.find("Data\\Sprites\\Buttons\\use_p.bmp"));
+  const std::string music = game->musicfile;
+  fight("rat");
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_FALSE(game->shown(form::Screen::fight));
+  EXPECT_FALSE(ctl("Timer1").enabled);
+  EXPECT_EQ(game->musicfile, music);
+  EXPECT_TRUE(ctl("Image25").visible);
+}
+
+TEST_F(CombatFight, AFightStartsWithTheControlsOfAnEmptyMeterWhateverTheLastLeft) {
+  game->hero.intellect = 30;  // every escape succeeds
+  game->hero.nextexp = 2000000000;
+  fight("rat");
+  ready_above(99);
+  click("Image19");
+  ASSERT_TRUE(game->shown(form::Screen::location));
+  fight("rat");
+  EXPECT_FALSE(game->clickable("Image19"));
+  EXPECT_FALSE(ctl("RadioButton1").enabled);
+  EXPECT_FALSE(ctl("PInventory").enabled);
+  EXPECT_EQ(ctl("Image9").cursor, form::Cursor::arrow);
   EXPECT_TRUE(errors.empty());
 }

@@ -106,7 +106,7 @@ TEST_F(ProgressionLevelUp, AcceptRaisesTheLevelHealsAndTriplesTheThreshold) {
   EXPECT_NE(ctl("Label22").caption.find("/12000"), std::string::npos);
 }
 
-TEST_F(ProgressionLevelUp, ThresholdTriplesUpToTheLimitAndReopensWhileReached) {
+TEST_F(ProgressionLevelUp, ThresholdStopsAtTheLimitAndThenTheScreenClosesForGood) {
   rmkin& h = game->hero;
   h.exp = INT_MAX;
   h.nextexp = 1000000000;
@@ -114,7 +114,10 @@ TEST_F(ProgressionLevelUp, ThresholdTriplesUpToTheLimitAndReopensWhileReached) {
   press("Button16", 10);
   click("Image22");
   EXPECT_EQ(h.nextexp, INT_MAX);
-  EXPECT_TRUE(game->shown(form::Screen::levelup));  // INT_MAX reached again
+  // The screen has no cancel: reopening at the limit would never end.
+  EXPECT_FALSE(game->shown(form::Screen::levelup));
+  EXPECT_TRUE(game->shown(form::Screen::location));
+  EXPECT_FALSE(game->levelup_due());
 }
 
 TEST_F(ProgressionLevelUp, StartFileWithoutAPositiveThresholdIsADataError) {

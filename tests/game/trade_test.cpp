@@ -162,6 +162,22 @@ TEST_F(Trade, SellingQuotesTheWholeSlotAndMoneyStopsAtItsLimit) {
   EXPECT_EQ(game->hero.money, core::kInt32Max);
 }
 
+TEST_F(Trade, SellingChecksFirstSoAFailedCatalogueReadPaysNothing) {
+  open();
+  game->addtoinv("Патроны", 100);
+  game->showinv();
+  game->hero.money = 10;
+  pick("PInventory", 0);
+  // The catalogue loses the cartridges: the slot's load can no longer be read.
+  std::vector<std::string> items = read_lines("Data\\Objects\\items.dat");
+  items[17] = "Гильзы";  // the name line of the second record
+  write_file("Data\\Objects\\items.dat", items);
+  for (int i = 0; i < 3; ++i) click("Image31");
+  EXPECT_EQ(errors.size(), 3u);
+  EXPECT_EQ(game->hero.money, 10);
+  EXPECT_EQ(rows("PInventory"), (Lines{"Патроны"}));
+}
+
 TEST_F(Trade, TheDetailViewTogglesAndOnlyItsButtonWorksMeanwhile) {
   open();
   pick("StringGrid1", 1);
