@@ -6,6 +6,7 @@
 Game::Game(const core::DataRoot& data_root, Runtime& runtime, audio::Music& channel)
     : form(form::build_form()), root(data_root), rt(runtime), music(channel) {
   register_handlers();
+  start_form_ = form;
 }
 
 void Game::handle(const std::function<void()>& handler) {

@@ -118,6 +118,9 @@ class Game {
   void FormCreate();
   void Timer5Timer();
   void BitBtn1Click();
+  // The one reset of a new game: every subsystem's records and every screen
+  // (all controls but the menu's) back to what a started program has.
+  void reset_game();
   void BitBtn2Click();
   void BitBtn3Click();
   void BitBtn4Click();
@@ -278,6 +281,7 @@ class Game {
 
  private:
   void register_handlers();
+  form::Form start_form_;  // the window as FormCreate left it, for reset_game
   // The click rule: on screen, and the second click of a double click only
   // on the control the first one hit. Moves the keyboard focus.
   bool accept_click(const std::string& control, Press how);

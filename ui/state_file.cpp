@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "game/game.h"
-#include "tools/runner/json.h"
+#include "game/json_view.h"
 
 namespace ui {
 

@@ -5,14 +5,14 @@
 namespace colors = form::colors;
 
 void Game::stdeath() {
-  form["Panel2"].visible = false;
-  form["Panel1"].visible = false;
-  form["Panel5"].visible = false;
+  for (form::Screen s : {form::Screen::date, form::Screen::status, form::Screen::area}) park(s);
   form.background = colors::red;
   rt.wait(300);
   form.background = colors::maroon;
-  form["Location"].visible = false;
-  form["fight"].visible = false;
+  // Every screen goes, whatever was open over the play screen (a trader, the
+  // viewer, a conversation, the level-up, a fight): only the death screen
+  // and the place picture stay.
+  form::park_all_but(form, form::Screen::death);
 
   rng.seed_with(rt.clock_seed());
   const bool first = rng.Random(100) > 50;
@@ -21,11 +21,12 @@ void Game::stdeath() {
   const char* const picture_file = first ? "Data\\Death\\death1.bmp" : "Data\\Death\\death2.bmp";
 
   show(form::Screen::death);
-  form["Timer2"].stop();
-  form["Timer1"].stop();
-  // A death in a lethal location, by a need or in a fight, must not be
-  // followed by the location's own death when its countdown runs out.
-  form["Timer4"].stop();
+  // Every timer but the death screen's own stops: the clock, the fight loop,
+  // and the lethal location's countdown, which would otherwise run the death
+  // a second time.
+  for (form::Control& c : form.controls())
+    if (c.kind == form::Kind::Timer && c.name != form::place_of(form::Screen::death).timer)
+      c.stop();
   form["PInventory"].enabled = false;
   form["PItems"].enabled = false;
   form["Timer7"].start();
@@ -41,14 +42,9 @@ void Game::stdeath() {
 }
 
 void Game::Timer7Timer() {
-  form["Panel2"].visible = true;
-  form["Panel1"].visible = true;
-  form["Panel5"].visible = true;
+  for (form::Screen s : {form::Screen::date, form::Screen::status, form::Screen::area}) show(s);
   form.background = colors::black;
-  form["Location"].visible = true;
   show(form::Screen::location);
-  form["fight"].visible = true;
-  park(form::Screen::fight);
   park(form::Screen::death);
   form["PInventory"].enabled = true;
   form["PItems"].enabled = true;

@@ -3,6 +3,12 @@
 #include "game/game.h"
 
 void Game::FormCreate() {
+  // What the window holds when this ends, also after a bad sprite, is what a
+  // new game restores.
+  struct Remember {
+    Game& g;
+    ~Remember() { g.start_form_ = g.form; }
+  } remember{*this};
   form.screen_left = 10;
   form.screen_top = 10;
   menustep = 1;

@@ -143,8 +143,7 @@ void Game::Image29Click() {
       if (slot.kind == "ammo") count = slot.count;
     }
     showitem(name, count, 100);
-    show(form::Screen::viewer);
-    form["PShow"].top = 57;  // above the trade panels, over the place picture
+    show(form::Screen::trade_view);  // above the trade panels, over the place picture
     form["Image37"].visible = false;
     form["StringGrid1"].enabled = false;
     form["PInventory"].enabled = false;

@@ -73,11 +73,13 @@ TEST_F(ProgressionDeath, DeathScreenShowsAndStopsTheGame) {
   EXPECT_TRUE(errors.empty());
   EXPECT_EQ(rt.now - before, 300);  // the red flash blocks for 300 ms
   EXPECT_EQ(game->form.background, colors::maroon);
-  for (const char* hidden : {"Panel1", "Panel2", "Panel5", "Location", "fight"})
-    EXPECT_FALSE(ctl(hidden).visible) << hidden;
+  // Every screen but the death screen is parked; the place picture stays.
+  for (const form::ScreenPlace& p : form::screens())
+    EXPECT_EQ(game->shown(p.screen), p.screen == form::Screen::death) << p.panel;
+  EXPECT_TRUE(game->form.onscreen(ctl("Image1")));
   EXPECT_EQ(ctl("death").left, 192);
   EXPECT_TRUE(game->form.onscreen(ctl("Label25")));
-  for (const char* stopped : {"Timer1", "Timer2", "Timer4"})
+  for (const char* stopped : {"Timer1", "Timer2", "Timer3", "Timer4"})
     EXPECT_FALSE(ctl(stopped).enabled) << stopped;
   EXPECT_FALSE(ctl("PInventory").enabled);
   EXPECT_FALSE(ctl("PItems").enabled);
@@ -131,8 +133,8 @@ TEST_F(ProgressionDeath, ReturnToTheMenuAfterTenSeconds) {
   EXPECT_FALSE(dead_screen());
   EXPECT_EQ(ctl("menu").left, 0);
   EXPECT_EQ(game->form.background, colors::black);
-  for (const char* shown : {"Panel1", "Panel2", "Panel5", "Location", "fight"})
-    EXPECT_TRUE(ctl(shown).visible) << shown;
+  for (form::Screen s : {form::Screen::status, form::Screen::date, form::Screen::area})
+    EXPECT_TRUE(game->shown(s));
   EXPECT_EQ(ctl("Location").left, 192);
   EXPECT_EQ(ctl("fight").left, 1920);
   EXPECT_EQ(ctl("death").left, 1920);
@@ -200,7 +202,7 @@ TEST_F(ProgressionDeath, DyingInALethalLocationDiesOnlyOnce) {
   EXPECT_EQ(ctl("menu").left, 0);
   EXPECT_FALSE(dead_screen());
   EXPECT_EQ(game->form.background, colors::black);
-  EXPECT_TRUE(ctl("Panel1").visible);
+  EXPECT_TRUE(game->shown(form::Screen::status));
 
   // In a fight (an enemy hit calls the death directly).
   game->park(form::Screen::death);

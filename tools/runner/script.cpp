@@ -9,7 +9,7 @@
 
 #include "core/data_reader.h"
 #include "core/safe_rewrite.h"
-#include "tools/runner/json.h"
+#include "game/json_view.h"
 
 const char* const kRunnerHelp =
     R"(vetrovay-run [--data DIR]
@@ -50,14 +50,9 @@ of the input or when the game exits.
 )";
 
 ScriptRunner::ScriptRunner(const core::DataRoot& root, std::ostream& out)
-    : out_(out), game_(root, rt_, music_), scheduler_(game_.form, 1) {
-  game_.on_error = [this](const std::string& message) { out_ << "error: " << message << "\n"; };
-  game_.handle([this] { game_.FormCreate(); });
-  after_event();
-}
-
-void ScriptRunner::after_event() {
-  scheduler_.sync(rt_.now);
+    : out_(out),
+      host_(root, [this](const std::string& message) { out_ << "error: " << message << "\n"; }) {
+  host_.start();
 }
 
 void ScriptRunner::refused(const std::string& what) {
@@ -65,9 +60,7 @@ void ScriptRunner::refused(const std::string& what) {
 }
 
 void ScriptRunner::wait(int64_t ms) {
-  scheduler_.run_until(
-      rt_.now, rt_.now + ms, [this](const std::string& timer) { game_.tick(timer); },
-      [this] { return rt_.quit_requested; });
+  host_.wait(ms);
 }
 
 namespace {
@@ -153,7 +146,7 @@ bool ScriptRunner::run(const std::string& raw) {
       const std::string text = name_end == std::string::npos ? "" : line.substr(name_end + 1);
       if (!valid_utf8(text)) {
         malformed("type CONTROL TEXT (TEXT in UTF-8)");
-      } else if (!game_.type(name, text)) {
+      } else if (!host_.type(name, text)) {
         refused(name);
       }
     }
@@ -162,15 +155,14 @@ bool ScriptRunner::run(const std::string& raw) {
     if (!n) {
       malformed("seed N");
     } else {
-      rt_.seed_override = true;
-      rt_.seed = static_cast<uint32_t>(*n);
+      host_.rt.seed_override = true;
+      host_.rt.seed = static_cast<uint32_t>(*n);
     }
   } else if (cmd == "click") {
     if (args.size() != 1) {
       malformed("click CONTROL");
     } else {
-      if (!game_.click(args[0])) refused(args[0]);
-      after_event();
+      if (!host_.click(args[0])) refused(args[0]);
     }
   } else if (cmd == "pick") {
     const auto row = args.size() == 2 ? number_word(args[1]) : std::nullopt;
@@ -178,20 +170,18 @@ bool ScriptRunner::run(const std::string& raw) {
       malformed("pick CONTROL ROW");
     } else {
       const std::string& name = args[0];
-      if (!game_.clickable(name)) {
+      if (!host_.game.clickable(name)) {
         refused(name);
-      } else if (!game_.pick(name, static_cast<int>(*row))) {
+      } else if (!host_.pick(name, static_cast<int>(*row))) {
         refused(name + " " + std::to_string(*row));
       }
-      after_event();
     }
   } else if (cmd == "key") {
     std::optional<Key> k = args.size() == 1 ? key_named(args[0]) : std::nullopt;
     if (args.size() != 1) {
       malformed("key KEY");
     } else {
-      if (!k || !game_.key(*k)) refused(args[0]);
-      after_event();
+      if (!k || !host_.key(*k)) refused(args[0]);
     }
   } else if (cmd == "dblclick") {
     // Two clicks at one window point, each on the control on top there then.
@@ -201,11 +191,11 @@ bool ScriptRunner::run(const std::string& raw) {
       malformed("dblclick X Y");
     } else {
       for (Press how : {Press::single, Press::second_of_double}) {
-        const form::Control* c = game_.form.control_at(static_cast<int>(*x), static_cast<int>(*y));
+        const form::Control* c =
+            host_.game.form.control_at(static_cast<int>(*x), static_cast<int>(*y));
         const std::string name = c ? c->name : std::to_string(*x) + " " + std::to_string(*y);
-        if (!c || !game_.click(name, how)) refused(name);
-        after_event();
-        if (rt_.quit_requested) break;
+        if (!c || !host_.click(name, how)) refused(name);
+        if (host_.rt.quit_requested) break;
       }
     }
   } else if (cmd == "wait") {
@@ -218,24 +208,24 @@ bool ScriptRunner::run(const std::string& raw) {
   } else if (cmd == "show") {
     if (args.size() != 1) {
       malformed("show CONTROL");
-    } else if (const form::Control* c = game_.form.find(args[0])) {
-      out_ << control_json(game_.form, *c) << "\n";
+    } else if (const form::Control* c = host_.game.form.find(args[0])) {
+      out_ << control_json(host_.game.form, *c) << "\n";
     } else {
       out_ << "unknown: " << args[0] << "\n";
     }
   } else if (cmd == "dump") {
-    for (const form::Control& c : game_.form.controls())
-      out_ << control_json(game_.form, c) << "\n";
+    for (const form::Control& c : host_.game.form.controls())
+      out_ << control_json(host_.game.form, c) << "\n";
   } else if (cmd == "state") {
-    out_ << state_json(game_) << "\n";
+    out_ << state_json(host_.game) << "\n";
   } else if (cmd == "file") {
     // file PATH: the lines of a data file, PATH written as the game writes it.
     // The line is printed only once the whole file has been read.
     if (args.size() != 1) {
       malformed("file PATH");
     } else {
-      game_.handle([&] {
-        const std::string lines = json_lines(core::read_all_lines(game_.root, args[0]));
+      host_.game.handle([&] {
+        const std::string lines = json_lines(core::read_all_lines(host_.game.root, args[0]));
         out_ << "{\"file\":" << json_string(args[0]) << ",\"lines\":" << lines << "}\n";
       });
     }
@@ -250,5 +240,5 @@ bool ScriptRunner::run(const std::string& raw) {
     out_ << "unknown command: " << cmd << "\n";
   }
   out_.flush();
-  return !rt_.quit_requested;
+  return !host_.rt.quit_requested;
 }

@@ -4,11 +4,8 @@
 #include <iosfwd>
 #include <string>
 
-#include "audio/music.h"
 #include "core/paths.h"
-#include "game/game.h"
-#include "game/runtime.h"
-#include "game/scheduler.h"
+#include "game/headless_host.h"
 
 class ScriptRunner {
  public:
@@ -18,17 +15,13 @@ class ScriptRunner {
   // Lets virtual time pass; timers fire in time order.
   void wait(int64_t ms);
 
-  Game& game() { return game_; }
+  Game& game() { return host_.game; }
 
  private:
-  void after_event();
   void refused(const std::string& what);
 
   std::ostream& out_;
-  VirtualRuntime rt_;
-  audio::RecordingMusic music_;
-  Game game_;
-  Scheduler scheduler_;
+  HeadlessHost host_;
 };
 
 extern const char* const kRunnerHelp;

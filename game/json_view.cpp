@@ -1,4 +1,4 @@
-#include "tools/runner/json.h"
+#include "game/json_view.h"
 
 #include <array>
 #include <charconv>

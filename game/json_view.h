@@ -1,5 +1,7 @@
 #pragma once
-// JSON text of the form model and of the game records, one object a line.
+// The JSON view of the form model and of the game records, one object a
+// line: what the runner's `show`, `dump` and `state` print and the window
+// writes for its tests.
 #include <string>
 #include <vector>
 
