@@ -117,7 +117,7 @@ void pickup(benchmark::State& state, World& (*world)()) {
     state.ResumeTiming();
     w.game->pickup(row);
     state.PauseTiming();
-    w.game->removefrominv(w.game->invnext - 1);
+    w.game->removefrominv(w.game->inventory.invnext - 1);
     state.ResumeTiming();
   }
 }
@@ -128,7 +128,7 @@ void drop(benchmark::State& state, World& (*world)()) {
   w.game->loadloc("1");
   w.game->setloc();
   for (auto _ : state) {
-    w.game->dropitem(w.game->invnext - 1);
+    w.game->dropitem(w.game->inventory.invnext - 1);
     state.PauseTiming();
     const int row = static_cast<int>(w.game->form["PItems"].rows.size()) - 1;
     w.game->pickup(row);

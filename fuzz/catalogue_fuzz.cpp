@@ -19,9 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     h.game.showinv();
   });
   for (int row = 0; row < 4; ++row) {
-    h.game.invmode = "view";
+    h.game.inventory.invmode = "view";
     h.game.pick("PInventory", row);
-    h.game.invmode = "use";
+    h.game.inventory.invmode = "use";
     h.game.pick("PInventory", row);
   }
   h.game.click("Label19");

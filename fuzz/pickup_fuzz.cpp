@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     h.game.setloc();
   });
   for (int row = 0; row < 4; ++row) h.game.pick("PItems", 0);
-  h.game.invmode = "drop";
+  h.game.inventory.invmode = "drop";
   h.game.pick("PInventory", 0);
   h.run([&] { h.game.newgame(); });
   fuzz::restore(file);

@@ -22,12 +22,16 @@
 #include "game/form/screens.h"
 #include "game/input.h"
 #include "game/items/catalogue.h"
-#include "game/items/invitem.h"
+#include "game/items/inventory_state.h"
+#include "game/progression/calendar.h"
 #include "game/progression/levelup.h"
 #include "game/runtime.h"
+#include "game/shell/music_state.h"
 #include "game/shell/rmkin.h"
+#include "game/shell/slides.h"
 #include "game/trade/trader.h"
 #include "game/world/location.h"
+#include "game/world/talk_state.h"
 
 class Game {
  public:
@@ -68,44 +72,20 @@ class Game {
   audio::Music& music;
   core::RandomSource rng;
 
-  // ---- game records ----
-  rmkin hero;
-  int menustep = 1;
-  // calendar and time of day
-  int32_t year = 0, month = 0, week = 0, day = 0, daytick = 0;
-  std::string daytime;
-  // world
-  location loc;
-  std::string curmusic;
-  std::string questst;
-  bool lasttalk = false;  // the final conversation is on screen: OK starts the outro
-  int32_t deadcount = 0;
-  // inventory (slots 1..100; index 0 unused)
-  std::array<invitem, 101> invslots{};
-  int32_t invnext = 1;
-  int32_t invload = 0;
-  std::string invmode;
-  std::string tradesel;
-  // intro and outro
-  int introstep = 0;
-  int outrostep = 0;
-  double outropos = 0;
-  // music
+  // ---- game records, each owned by its subsystem ----
+  rmkin hero;             // shell: the character
+  int menustep = 1;       // shell: the menu's opening animation
+  SlideState slides;      // shell: intro and outro
+  MusicState soundtrack;  // shell: the music track
   static constexpr int kMusicVolume = 30;
-  bool muted = false;  // the player's mute key
-  uint32_t musicstream = 0;
-  std::string musicfile;  // data path of the track last started, "" once stopped
-  // combat records (combat/)
-  CombatState combat;
-
-  // level-up records (progression/)
-  LevelUpState levelup;
-
-  // conversation records (world/)
-
-  // trade records (trade/)
-  trader curtrader;
-  std::string tradeview;  // "view": the detail is closed; "hide": it is open
+  CalendarState calendar;    // progression: date and time of day
+  LevelUpState levelup;      // progression: the level-up screen
+  location loc;              // world: the current location
+  int32_t deadcount = 0;     // world: seconds left in a lethal location
+  TalkState talkstate;       // world: the quest and the final conversation
+  InventoryState inventory;  // items: the carried items
+  CombatState combat;        // combat: the enemies and the fight's sprite
+  TradeState trading;        // trade: the trader and the offer
 
   // ---- shell: character, status panel, message line (character.cpp, status.cpp) ----
   void loadhero();

@@ -65,8 +65,8 @@ bool Game::key(Key k) {
     case Key::right:
       return press_if_shown("Image18");
     case Key::mute:
-      muted = !muted;
-      music.set_volume(muted ? 0 : kMusicVolume);
+      soundtrack.muted = !soundtrack.muted;
+      music.set_volume(soundtrack.muted ? 0 : kMusicVolume);
       return true;
   }
   return false;

@@ -60,13 +60,26 @@ struct Object {
     // Lists indexed from 1: entry 0 is not part of the record.
     return raw(key, json_lines(std::vector<std::string>(v.begin() + 1, v.end())));
   }
-  Object& operator()(const char* key, const enemy& e) {
+  Object& operator()(const char* key, bool v) { return raw(key, boolean(v)); }
+  Object& operator()(const char* key, uint32_t v) { return num(key, v); }
+  // A record with a field list: a nested object.
+  template <class Record>
+  requires requires(const Record& r, Object& o) { fields(r, o); }
+  Object& operator()(const char* key, const Record& r) {
     Object o;
-    enemy_fields(e, o);
+    fields(r, o);
     return raw(key, o.done());
   }
   std::string done() { return text + "}"; }
 };
+
+// One record with a field list as an object.
+template <class Record>
+std::string record(const Record& r) {
+  Object o;
+  fields(r, o);
+  return o.done();
+}
 
 }  // namespace
 
@@ -148,77 +161,39 @@ std::string control_json(const form::Form& form, const form::Control& c) {
 }
 
 std::string state_json(const Game& g) {
-  const rmkin& h = g.hero;
-  Object hero;
-  hero.str("name", h.name).num("health", h.health).num("maxhealth", h.maxhealth);
-  hero.num("strength", h.strength).num("agility", h.agility).num("intellect", h.intellect);
-  hero.num("exp", h.exp).num("nextexp", h.nextexp).num("level", h.level).num("money", h.money);
-  hero.real("hunger", h.hunger).real("thirst", h.thirst).real("fatigue", h.fatigue);
-  hero.real("radiation", h.radiation).num("capacity", h.capacity);
-  hero.str("gunname", h.gunname).num("gunmindmg", h.gunmindmg).num("gunmaxdmg", h.gunmaxdmg);
-  hero.str("gunammo", h.gunammo).num("gunsingle", h.gunsingle).num("gunburst", h.gunburst);
-  hero.num("gunstate", h.gunstate).num("gunwearmin", h.gunwearmin);
-  hero.num("gunwearmax", h.gunwearmax).str("guntext1", h.guntext1).str("guntext2", h.guntext2);
-  hero.str("guntext3", h.guntext3).str("guntext4", h.guntext4).str("armname", h.armname);
-  hero.num("armprotect", h.armprotect).num("armradres", h.armradres);
-  hero.num("armstate", h.armstate).num("armwearmin", h.armwearmin);
-  hero.num("armwearmax", h.armwearmax).str("armtext", h.armtext).num("ready", h.ready);
-
-  const location& l = g.loc;
-  Object loc;
-  loc.str("locname", l.locname).str("locpic", l.locpic).str("place", l.place);
-  loc.str("placepic", l.placepic).str("music", l.music).str("goup", l.goup);
-  loc.str("godown", l.godown).str("goleft", l.goleft).str("goright", l.goright);
-  loc.str("talks", l.talks).str("pkp", l.pkp).str("trd", l.trd).str("fgt", l.fgt);
-  loc.str("fgtstart", l.fgtstart).str("fgtonce", l.fgtonce).str("deadly", l.deadly);
-  loc.num("deadtime", l.deadtime).real("hungrate", l.hungrate).real("thirstrate", l.thirstrate);
-  loc.real("tiredrate", l.tiredrate).real("radrate", l.radrate).num("desccount", l.desccount);
-
-  std::string inventory = "[";
-  for (int i = 1; i < g.invnext && i <= 100; ++i) {
-    const invitem& s = g.invslots[static_cast<size_t>(i)];
-    Object slot;
-    slot.str("name", s.name).num("count", s.count).num("weight", s.weight);
-    slot.num("state", s.state).str("kind", s.kind).num("ref", s.ref).num("price", s.price);
-    inventory += (i > 1 ? "," : "") + slot.done();
-  }
-  inventory += "]";
-
+  // Every record through its field list, one convention for all: a record
+  // is an object, its fields in the list's order; the flat records of the
+  // clock, music, slides, talk and inventory print at the top level.
   Object o;
-  o.raw("hero", hero.done());
-  o.num("year", g.year).num("month", g.month).num("week", g.week).num("day", g.day);
-  o.num("daytick", g.daytick).str("daytime", g.daytime);
-  o.num("menustep", g.menustep).num("introstep", g.introstep);
-  o.raw("loc", loc.done());
-  o.str("curmusic", g.curmusic).str("questst", g.questst).raw("lasttalk", boolean(g.lasttalk));
+  o("hero", g.hero);
+  fields(g.calendar, o);
+  o.num("menustep", g.menustep);
+  fields(g.slides, o);
+  o("loc", g.loc);
   o.num("deadcount", g.deadcount);
-  o.num("invnext", g.invnext).num("invload", g.invload).str("invmode", g.invmode);
-  o.raw("inventory", inventory);
-  o.num("musicstream", g.musicstream).str("music", g.musicfile);
+  fields(g.talkstate, o);
+  fields(g.inventory, o);
+  std::string carried = "[";
+  for (int i = 1; i < g.inventory.invnext && i <= 100; ++i)
+    carried += (i > 1 ? "," : "") + record(g.inventory.invslots[static_cast<size_t>(i)]);
+  o.raw("inventory", carried + "]");
+  fields(g.soundtrack, o);
   o.str("background", color(g.form.background)).str("focus", g.form.focus);
-  // combat records
-  combat_fields(g.combat, o);
+  fields(g.combat, o);
+  fields(g.levelup, o);
 
-  // level-up records
-  levelup_fields(g.levelup, o);
-  // conversation records (questst and lasttalk above) and the outro
-  o.num("outrostep", g.outrostep).real("outropos", g.outropos);
-
-  // trade records: the trader with his stock, and the offer on the trading panel
+  // The trader with his stock, and the offer on the trading panel.
   Object trader;
-  trade::fields(g.curtrader, trader);
+  fields(g.trading.curtrader, trader);
   std::string stock = "[";
-  for (int i = 1; i <= g.curtrader.stockcount && i <= trade::kMaxStock; ++i) {
-    Object line;
-    trade::fields(g.curtrader.stock[static_cast<size_t>(i)], line);
-    stock += (i > 1 ? "," : "") + line.done();
-  }
+  const ::trader& t = g.trading.curtrader;
+  for (int i = 1; i <= t.stockcount && i <= trade::kMaxStock; ++i)
+    stock += (i > 1 ? "," : "") + record(t.stock[static_cast<size_t>(i)]);
   trader.raw("stock", stock + "]");
   o.raw("curtrader", trader.done());
-  o.str("tradesel", g.tradesel).str("tradeview", g.tradeview);
+  fields(g.trading, o);
   Object offer;
   offer.str("item", g.form["Label28"].caption).str("price", g.form["Label29"].caption);
   o.raw("offer", offer.done());
-
   return o.done();
 }

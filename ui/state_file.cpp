@@ -17,7 +17,7 @@ void StateFile::update(const Game& game) {
   if (path_.empty()) return;
   std::string text = state_json(game) + "\n";
   text += std::string("{\"closed\":") + (game.form.closed ? "true" : "false") +
-          ",\"muted\":" + (game.muted ? "true" : "false") + "}\n";
+          ",\"muted\":" + (game.soundtrack.muted ? "true" : "false") + "}\n";
   // Each control as the runner shows it, with its place in the window first.
   for (const form::Control& c : game.form.controls()) {
     text += "{\"x\":" + std::to_string(game.form.abs_left(c)) +

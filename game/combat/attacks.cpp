@@ -33,8 +33,8 @@ int32_t reduce(int32_t d, long double divisor) {
 
 bool Game::srshammo(const std::string& ammo) {
   combat.ammoslot = 0;
-  for (int i = 1; i < invnext && i < static_cast<int>(invslots.size()); ++i)
-    if (invslots[static_cast<size_t>(i)].name == ammo) combat.ammoslot = i;
+  for (int i = 1; i < inventory.invnext && i < static_cast<int>(inventory.invslots.size()); ++i)
+    if (inventory.invslots[static_cast<size_t>(i)].name == ammo) combat.ammoslot = i;
   return combat.ammoslot != 0;
 }
 
@@ -45,7 +45,7 @@ void Game::hitenemy(int k) {
   auto rounds = [this] { return form["RadioButton1"].checked ? hero.gunsingle : hero.gunburst; };
   // Takes n rounds from the ammunition slot; an emptied slot leaves the inventory.
   auto spend = [this](int32_t n) {
-    invitem& ammo = invslots[static_cast<size_t>(combat.ammoslot)];
+    invitem& ammo = inventory.invslots[static_cast<size_t>(combat.ammoslot)];
     ammo.count = sat_sub(ammo.count, n);
     if (ammo.count <= 0) {
       removefrominv(combat.ammoslot);
@@ -58,7 +58,7 @@ void Game::hitenemy(int k) {
     // A miss still fires the rounds when there are enough.
     if (srshammo(hero.gunammo)) {
       const int32_t n = rounds();
-      if (n <= invslots[static_cast<size_t>(combat.ammoslot)].count && !melee) spend(n);
+      if (n <= inventory.invslots[static_cast<size_t>(combat.ammoslot)].count && !melee) spend(n);
     }
     log.add("Промах !");
     hero.ready = 0;
@@ -69,7 +69,7 @@ void Game::hitenemy(int k) {
       if (!srshammo(hero.gunammo)) {
         log.add("Нет патронов !");
         fired = false;
-      } else if (n > invslots[static_cast<size_t>(combat.ammoslot)].count) {
+      } else if (n > inventory.invslots[static_cast<size_t>(combat.ammoslot)].count) {
         log.add("Не хватает патронов !");
         fired = false;
       } else {
@@ -81,7 +81,7 @@ void Game::hitenemy(int k) {
       const int32_t rolls = std::clamp(n, 1, kMaxRolls);
       for (int32_t i = 0; i < rolls; ++i)
         d = sat_add(d, combat::after_armor(roll(rng, hero.gunmindmg, hero.gunmaxdmg), e.armor));
-      if (invload >= sat_sub(hero.capacity, 250)) {
+      if (inventory.invload >= sat_sub(hero.capacity, 250)) {
         d = reduce(d, 1.2L);
         log.add("Нагружен. Урон меньше.");
       }

@@ -206,7 +206,7 @@ void Game::startfight(const std::string& key1, const std::string& key2, const st
     mode.picture = mode_pictures[j];
     mode.picture_file = modes[j].second;
   }
-  invmode = "use";
+  inventory.invmode = "use";
 
   // 11. Fire mode.
   form.check(form["RadioButton1"]);
@@ -230,7 +230,7 @@ void Game::encounter() {
     fought = chkfgt(loc.place);
     if (fought) attack = false;
   }
-  if (loc.fgtstart != "now" && !fought && questst != "dead") {
+  if (loc.fgtstart != "now" && !fought && talkstate.questst != "dead") {
     attack = false;
     form["Image21"].visible = true;
   }

@@ -64,8 +64,8 @@ void empty_meter(form::Form& f);
 
 // Every field of an enemy record in file order, for whoever lists them (the
 // runner's state): f(name, field) for each.
-template <class Enemy, class F>
-void enemy_fields(Enemy& e, F&& f) {
+template <class F>
+void fields(const enemy& e, F&& f) {
   f("name", e.name);
   f("extratext1", e.extratext1);
   f("health", e.health);
@@ -95,8 +95,8 @@ void enemy_fields(Enemy& e, F&& f) {
 }
 
 // The fight's records and globals, likewise.
-template <class State, class F>
-void combat_fields(State& s, F&& f) {
+template <class F>
+void fields(const CombatState& s, F&& f) {
   f("enemytemplate", s.enemytemplate);
   f("enemy1", s.enemy1);
   f("enemy2", s.enemy2);

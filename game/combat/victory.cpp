@@ -67,13 +67,13 @@ void Game::victory() {
   if (loc.fgtonce == "once") setfgt(loc.place);
   if (loc.place == quest::kBackRoom) {
     setloc();
-    if (questst != "done") addtoground(quest::kBinoculars);
-    questst = "dead";
+    if (talkstate.questst != "done") addtoground(quest::kBinoculars);
+    talkstate.questst = "dead";
     setitems();
     setloc();
   }
   if (levelup_due()) levupst();
-  curmusic.clear();
+  soundtrack.curmusic.clear();
 }
 
 void Game::Image19Click() {

@@ -75,24 +75,24 @@ bool Game::setarmor(const std::string& name_in, int slot, int state) {
 }
 
 void Game::Label19Click() {
-  if (invmode == "use" && hero.gunname != kHands) {
+  if (inventory.invmode == "use" && hero.gunname != kHands) {
     if (setgun(kHands, 0, 100)) {
       showroamkin();
       showinv();
     }
-  } else if (invmode == "view") {
+  } else if (inventory.invmode == "view") {
     showitem(hero.gunname, 1, hero.gunstate);
     open_viewer();
   }
 }
 
 void Game::Label20Click() {
-  if (invmode == "use" && hero.armname != kClothes) {
+  if (inventory.invmode == "use" && hero.armname != kClothes) {
     if (setarmor(kClothes, 0, 100)) {
       showroamkin();
       showinv();
     }
-  } else if (invmode == "view") {
+  } else if (inventory.invmode == "view") {
     showitem(hero.armname, 1, hero.armstate);
     open_viewer();
   }

@@ -16,20 +16,20 @@ constexpr const char* kButtons = "Data\\Sprites\\Buttons\\";
 }  // namespace
 
 int64_t Game::slotload(int slot) const {
-  const invitem& s = invslots[slot];
+  const invitem& s = inventory.invslots[slot];
   if (s.kind != "ammo") return s.weight;
   return catalogue::packs(s.count, catalogue::find_item(root, s.name)) * s.weight;
 }
 
 bool Game::hasroom(const catitem& item, int removed) const {
-  const bool removing = removed >= 1 && removed < invnext;
-  const int64_t load = invload - (removing ? slotload(removed) : 0);
+  const bool removing = removed >= 1 && removed < inventory.invnext;
+  const int64_t load = inventory.invload - (removing ? slotload(removed) : 0);
   if (load + item.weight > hero.capacity) return false;
   if (item.kind == "ammo") {
-    for (int i = 1; i < invnext; ++i)
-      if (i != removed && invslots[i].name == item.name) return true;  // joins that slot
+    for (int i = 1; i < inventory.invnext; ++i)
+      if (i != removed && inventory.invslots[i].name == item.name) return true;  // joins that slot
   }
-  const int used = invnext - 1 - (removing ? 1 : 0);
+  const int used = inventory.invnext - 1 - (removing ? 1 : 0);
   return used < kSlots;
 }
 
@@ -43,16 +43,16 @@ int Game::put_in_inventory(const catitem& item, int state) {
     return 0;
   }
   // Sums of catalogue numbers stop at the 32-bit limits.
-  invload = core::sat_add(invload, item.weight);
+  inventory.invload = core::sat_add(inventory.invload, item.weight);
   if (item.kind == "ammo") {
-    for (int i = 1; i < invnext; ++i) {
-      if (invslots[i].name == item.name) {
-        invslots[i].count = core::sat_add(invslots[i].count, item.quantity);
+    for (int i = 1; i < inventory.invnext; ++i) {
+      if (inventory.invslots[i].name == item.name) {
+        inventory.invslots[i].count = core::sat_add(inventory.invslots[i].count, item.quantity);
         return 1;
       }
     }
   }
-  invitem& slot = invslots[invnext];
+  invitem& slot = inventory.invslots[inventory.invnext];
   slot.name = item.name;
   slot.picture = item.picture;
   slot.count = item.quantity;
@@ -62,34 +62,36 @@ int Game::put_in_inventory(const catitem& item, int state) {
   slot.ref = item.ref;
   slot.price = item.price;
   slot.description = item.description;
-  ++invnext;
+  ++inventory.invnext;
   return 1;
 }
 
 void Game::removefrominv(int slot) {
-  if (slot < 1 || slot >= invnext) return;  // no such slot in use
+  if (slot < 1 || slot >= inventory.invnext) return;  // no such slot in use
   remove_slot(slot, slotload(slot));
 }
 
 void Game::remove_slot(int slot, int64_t load) noexcept {
-  if (slot < 1 || slot >= invnext) return;
-  invload = core::clamp32(int64_t{invload} - load);
-  for (int i = slot; i < invnext - 1; ++i) invslots[i] = invslots[i + 1];
-  --invnext;
+  if (slot < 1 || slot >= inventory.invnext) return;
+  inventory.invload = core::clamp32(int64_t{inventory.invload} - load);
+  for (int i = slot; i < inventory.invnext - 1; ++i)
+    inventory.invslots[i] = inventory.invslots[i + 1];
+  --inventory.invnext;
 }
 
 void Game::showinv() {
   form::Control& list = form["PInventory"];
   list.set_row_count(1);
   list.rows[0].clear();
-  list.set_row_count(invnext - 1);  // an empty inventory keeps its one empty row
-  for (int i = 1; i < invnext; ++i) list.rows[static_cast<size_t>(i - 1)] = invslots[i].name;
-  form["Label22"].caption = "Вес:  " + str(invload) + "/" + str(hero.capacity);
+  list.set_row_count(inventory.invnext - 1);  // an empty inventory keeps its one empty row
+  for (int i = 1; i < inventory.invnext; ++i)
+    list.rows[static_cast<size_t>(i - 1)] = inventory.invslots[i].name;
+  form["Label22"].caption = "Вес:  " + str(inventory.invload) + "/" + str(hero.capacity);
 }
 
 void Game::setinv() {
-  invnext = 1;
-  invload = 0;
+  inventory.invnext = 1;
+  inventory.invload = 0;
   core::DataReader in(root, kStartFile);
   // The catalogue is read once for the whole start file: a long start file
   // costs one scan of the bytes per line, not one reading of the file.
@@ -103,20 +105,20 @@ void Game::setinv() {
 
 void Game::PInventoryClick() {
   const int r = form["PInventory"].row;
-  if (r < 0 || r + 1 >= invnext) return;  // the empty row of an empty inventory
+  if (r < 0 || r + 1 >= inventory.invnext) return;  // the empty row of an empty inventory
   const int slot = r + 1;
-  if (invmode == "use") {
+  if (inventory.invmode == "use") {
     useitem(slot);
     if (hero.ready > 0) hero.ready = 0;
-  } else if (invmode == "drop") {
+  } else if (inventory.invmode == "drop") {
     dropitem(slot);
     if (hero.ready > 0) hero.ready = 0;
-  } else if (invmode == "view") {
-    const invitem s = invslots[slot];
+  } else if (inventory.invmode == "view") {
+    const invitem s = inventory.invslots[slot];
     showitem(s.name, s.count, s.state);
     open_viewer();
-  } else if (invmode == "trade") {
-    tradesel = str(r);
+  } else if (inventory.invmode == "trade") {
+    trading.tradesel = str(r);
     wantsell(r);
   }
 }
@@ -136,15 +138,15 @@ void show_mode(Game& g, const char* view, const char* use, const char* drop) {
 
 void Game::Image24Click() {
   show_mode(*this, "view_p.bmp", "use_n.bmp", "throw_n.bmp");
-  invmode = "view";
+  inventory.invmode = "view";
 }
 
 void Game::Image25Click() {
   show_mode(*this, "view_n.bmp", "use_p.bmp", "throw_n.bmp");
-  invmode = "use";
+  inventory.invmode = "use";
 }
 
 void Game::Image26Click() {
   show_mode(*this, "view_n.bmp", "use_n.bmp", "throw_p.bmp");
-  invmode = "drop";
+  inventory.invmode = "drop";
 }

@@ -39,9 +39,9 @@ void Game::usemedik(int ref) {
 }
 
 void Game::useitem(int slot) {
-  if (slot < 1 || slot >= invnext) return;
+  if (slot < 1 || slot >= inventory.invnext) return;
   // A copy: equipping and removing move the slots.
-  const invitem item = invslots[slot];
+  const invitem item = inventory.invslots[slot];
   std::string done;
   if (item.kind == "toolkit_a") {
     if (hero.armname == catalogue::kClothes) {

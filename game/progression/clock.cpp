@@ -19,7 +19,7 @@ bool rise(double& need, double rate) {
 }  // namespace
 
 void Game::Timer2Timer() {
-  daytick += 1;
+  calendar.daytick += 1;
 
   // Time of day: the word changes at fixed ticks of the day.
   struct Period {
@@ -34,28 +34,28 @@ void Game::Timer2Timer() {
       {450, "Ночь", colors::black},
   };
   for (const Period& p : kPeriods) {
-    if (daytick != p.tick) continue;
-    daytime = p.word;
+    if (calendar.daytick != p.tick) continue;
+    calendar.daytime = p.word;
     form["Label2"].font.color = p.color;
-    form["Label2"].caption = daytime;
+    form["Label2"].caption = calendar.daytime;
   }
 
   // Day change, carried through week, month and year.
-  if (daytick == 600) {
-    day += 1;
-    if (day == 8) {
-      week += 1;
-      day = 1;
+  if (calendar.daytick == 600) {
+    calendar.day += 1;
+    if (calendar.day == 8) {
+      calendar.week += 1;
+      calendar.day = 1;
     }
-    if (week == 5) {
-      month += 1;
-      week = 1;
+    if (calendar.week == 5) {
+      calendar.month += 1;
+      calendar.week = 1;
     }
-    if (month == 13) {
-      year += 1;
-      month = 1;
+    if (calendar.month == 13) {
+      calendar.year += 1;
+      calendar.month = 1;
     }
-    daytick = 1;
+    calendar.daytick = 1;
     write_date();
   }
 
@@ -74,7 +74,7 @@ void Game::Timer2Timer() {
     hurt();
   }
   tire();
-  if (daytime == "Ночь") tire();
+  if (calendar.daytime == "Ночь") tire();
   if (hero.fatigue > 100) {
     hero.fatigue = 100;
     hurt();

@@ -12,8 +12,8 @@ struct LevelUpState {
 };
 
 // Every pending value, for whoever lists them (the runner's state).
-template <class State, class F>
-void levelup_fields(State& s, F&& f) {
+template <class F>
+void fields(const LevelUpState& s, F&& f) {
   f("newmaxhealth", s.newmaxhealth);
   f("newstrength", s.newstrength);
   f("newagility", s.newagility);

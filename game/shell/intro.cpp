@@ -21,14 +21,14 @@ void Game::Timer6Timer() {
       {19000, "4.txt", "Data\\Sprites\\Intro\\3.jpg"},
       {19000, "5.txt", "Data\\Sprites\\Intro\\4.jpg"},
   };
-  if (introstep < 1) return;  // no intro running
-  if (introstep >= 5) {
+  if (slides.introstep < 1) return;  // no intro running
+  if (slides.introstep >= 5) {
     end_intro();
     return;
   }
-  if (introstep == 1) start_track("Data\\Music\\intro.mp3", false);
-  const Slide& slide = kSlides[introstep - 1];
-  introstep += 1;
+  if (slides.introstep == 1) start_track("Data\\Music\\intro.mp3", false);
+  const Slide& slide = kSlides[slides.introstep - 1];
+  slides.introstep += 1;
   form["Timer6"].set_interval(slide.interval);
   loadintro(slide.text);
   load_picture("Image35", slide.picture);

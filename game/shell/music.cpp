@@ -19,12 +19,12 @@ std::string playable(const core::DataRoot& root, const std::string& file) {
 }  // namespace
 
 void Game::start_track(const std::string& file, bool loop) {
-  musicstream = music.create_stream(playable(root, file));
-  music.play(musicstream, loop);
-  musicfile = file;
+  soundtrack.musicstream = music.create_stream(playable(root, file));
+  music.play(soundtrack.musicstream, loop);
+  soundtrack.musicfile = file;
 }
 
 void Game::stop_music() {
-  music.stop(musicstream);
-  musicfile.clear();
+  music.stop(soundtrack.musicstream);
+  soundtrack.musicfile.clear();
 }

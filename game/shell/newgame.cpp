@@ -4,8 +4,9 @@
 
 void Game::write_date() {
   using core::str;
-  form["Label1"].caption = "Год: " + str(year) + "  Месяц: " + str(month) +
-                           "  Неделя: " + str(week) + "  День: " + str(day);
+  const CalendarState& c = calendar;
+  form["Label1"].caption = "Год: " + str(c.year) + "  Месяц: " + str(c.month) +
+                           "  Неделя: " + str(c.week) + "  День: " + str(c.day);
 }
 
 void Game::reset_game() {
@@ -13,30 +14,21 @@ void Game::reset_game() {
   // screen was open at death or after the outro, and whatever it hid or
   // disabled elsewhere (the inventory mode buttons, the partner list).
   form::restore_all_but(form, start_form_, form::Screen::menu);
-  // Every subsystem's records, as a started program has them. The music's
-  // stream handle belongs to the channel and the mute key to the player:
-  // both carry over.
-  hero = rmkin{};  // shell
-  introstep = 0;   // intro and outro
-  outrostep = 0;
-  outropos = 0;
-  curmusic.clear();  // music
-  musicfile.clear();
-  year = month = week = day = daytick = 0;  // clock
-  daytime.clear();
+  // Every subsystem's records, as a started program has them (each record's
+  // own initial values). The music channel's stream handle and the player's
+  // mute key carry over.
+  hero = rmkin{};               // the character
+  slides = SlideState{};        // intro and outro
+  soundtrack.curmusic.clear();  // music
+  soundtrack.musicfile.clear();
+  calendar = CalendarState{};  // clock
+  levelup = LevelUpState{};    // level-up
+  loc = location{};            // world
   deadcount = 0;
-  levelup = LevelUpState{};  // level-up
-  loc = location{};          // world
-  questst.clear();           // conversations and the quest
-  lasttalk = false;
-  invslots = {};  // inventory
-  invnext = 1;
-  invload = 0;
-  invmode.clear();
-  combat = CombatState{};  // combat
-  curtrader = trader{};    // trade
-  tradeview.clear();
-  tradesel.clear();
+  talkstate = TalkState{};       // conversations and the quest
+  inventory = InventoryState{};  // inventory
+  combat = CombatState{};        // combat
+  trading = TradeState{};        // trade
 }
 
 void Game::BitBtn1Click() {
@@ -46,16 +38,16 @@ void Game::BitBtn1Click() {
   reset_game();
   rng.seed_with(rt.clock_seed());
   newgame();
-  questst = "live";
-  year = 2015;
-  month = 9;
-  week = 1;
-  day = 1;
-  daytick = 1;
-  daytime = "Утро";
+  talkstate.questst = "live";
+  calendar.year = 2015;
+  calendar.month = 9;
+  calendar.week = 1;
+  calendar.day = 1;
+  calendar.daytick = 1;
+  calendar.daytime = "Утро";
   write_date();
   form["Label2"].font.color = form::colors::aqua;
-  form["Label2"].caption = daytime;
+  form["Label2"].caption = calendar.daytime;
   loadhero();
   hero.name = name;
   // Nothing is worn after the reset: the defaults go on without any room
@@ -65,11 +57,11 @@ void Game::BitBtn1Click() {
   setinv();
   showroamkin();
   showinv();
-  invmode = "view";
+  inventory.invmode = "view";
   park(form::Screen::menu);
   form["Image35"].visible = false;
   show(form::Screen::intro);
-  introstep = 1;
+  slides.introstep = 1;
   form["Timer6"].set_interval(20000);
   loadintro("1.txt");
   form["Timer6"].start();

@@ -17,8 +17,8 @@ constexpr int kTextEnd = -1120;
 void Game::start_outro() {
   form["Image36"].left = kPictureStart;
   show(form::Screen::outro);
-  outrostep = 1;
-  outropos = kTextStart;
+  slides.outrostep = 1;
+  slides.outropos = kTextStart;
   form["outrmemo"].top = static_cast<int>(kTextStart);  // below the window until it scrolls
   stop_music();
   form["Timer2"].stop();
@@ -30,17 +30,17 @@ void Game::start_outro() {
 
 void Game::Timer8Timer() {
   form::Control& picture = form["Image36"];
-  if (outrostep == 1) {
+  if (slides.outrostep == 1) {
     picture.left -= 1;
     if (picture.left <= kPictureStop) {
       start_track("Data\\Music\\outro.mp3", true);
-      outrostep = 2;
+      slides.outrostep = 2;
     }
   }
-  if (outrostep != 2) return;
-  outropos -= kTextStep;
+  if (slides.outrostep != 2) return;
+  slides.outropos -= kTextStep;
   form::Control& text = form["outrmemo"];
-  text.top = core::round32(core::Round(outropos));
+  text.top = core::round32(core::Round(slides.outropos));
   if (text.top > kTextEnd) return;
 
   park(form::Screen::talk);

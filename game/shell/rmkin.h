@@ -38,3 +38,44 @@ struct rmkin {
   std::string armtext;
   int32_t ready = 0;
 };
+
+// Every field, in the record's order, for whoever lists them.
+template <class F>
+void fields(const rmkin& h, F&& f) {
+  f("name", h.name);
+  f("health", h.health);
+  f("maxhealth", h.maxhealth);
+  f("strength", h.strength);
+  f("agility", h.agility);
+  f("intellect", h.intellect);
+  f("exp", h.exp);
+  f("nextexp", h.nextexp);
+  f("level", h.level);
+  f("money", h.money);
+  f("hunger", h.hunger);
+  f("thirst", h.thirst);
+  f("fatigue", h.fatigue);
+  f("radiation", h.radiation);
+  f("capacity", h.capacity);
+  f("gunname", h.gunname);
+  f("gunmindmg", h.gunmindmg);
+  f("gunmaxdmg", h.gunmaxdmg);
+  f("gunammo", h.gunammo);
+  f("gunsingle", h.gunsingle);
+  f("gunburst", h.gunburst);
+  f("gunstate", h.gunstate);
+  f("gunwearmin", h.gunwearmin);
+  f("gunwearmax", h.gunwearmax);
+  f("guntext1", h.guntext1);
+  f("guntext2", h.guntext2);
+  f("guntext3", h.guntext3);
+  f("guntext4", h.guntext4);
+  f("armname", h.armname);
+  f("armprotect", h.armprotect);
+  f("armradres", h.armradres);
+  f("armstate", h.armstate);
+  f("armwearmin", h.armwearmin);
+  f("armwearmax", h.armwearmax);
+  f("armtext", h.armtext);
+  f("ready", h.ready);
+}

@@ -13,7 +13,7 @@ void Game::FormCreate() {
   form.screen_top = 10;
   menustep = 1;
   music.init();
-  music.set_volume(muted ? 0 : kMusicVolume);
+  music.set_volume(soundtrack.muted ? 0 : kMusicVolume);
   music.start();
   // The sprites the window shows before any rule loads one. A missing one
   // leaves its button blank until a rule loads it; a broken one is reported

@@ -41,7 +41,7 @@ bool trade::factor(const trader& t, const std::string& kind, double& rate) {
 
 void Game::loadtrader() {
   core::DataReader in(root, kTrade + loc.trd + ".trd");
-  trader& t = curtrader;
+  trader& t = trading.curtrader;
   t.name = value(in);
   t.extra1 = value(in);
   t.extra2 = value(in);
@@ -82,14 +82,14 @@ void Game::showtrader() {
   form["Label8"].visible = false;
   form["Label28"].caption.clear();
   form["Label29"].caption.clear();
-  form["Label27"].caption = curtrader.name;
+  form["Label27"].caption = trading.curtrader.name;
   load_picture("Image7", kPortraits + loc.trd + ".jpg");
   form::Control& list = form["StringGrid1"];
   list.set_row_count(1);
   list.rows[0].clear();
-  list.set_row_count(curtrader.stockcount);  // no stock keeps one blank row
-  for (int i = 1; i <= curtrader.stockcount; ++i)
-    list.rows[static_cast<size_t>(i - 1)] = curtrader.stock[static_cast<size_t>(i)].item;
+  list.set_row_count(trading.curtrader.stockcount);  // no stock keeps one blank row
+  for (int i = 1; i <= trading.curtrader.stockcount; ++i)
+    list.rows[static_cast<size_t>(i - 1)] = trading.curtrader.stock[static_cast<size_t>(i)].item;
   list.row = 0;
 }
 
@@ -104,6 +104,6 @@ void Game::Image20Click() {
   park(form::Screen::location);
   show(form::Screen::trader);
   show(form::Screen::trading);
-  invmode = "trade";
-  tradeview = "view";
+  inventory.invmode = "trade";
+  trading.tradeview = "view";
 }

@@ -32,10 +32,6 @@ struct trader {
   int32_t stockcount = 0;
 };
 
-namespace trade {
-
-inline constexpr int kMaxStock = 50;  // offered lines kept; later ones are not offered
-
 // Every field of a record by its name, in the record's order, so that whoever
 // prints or checks a record cannot leave a field out.
 template <class F>
@@ -68,6 +64,24 @@ void fields(const trader& t, F&& f) {
   f("drinkrate", t.drinkrate);
   f("stockcount", t.stockcount);
 }
+
+// What the trade screen holds while it is open.
+struct TradeState {
+  trader curtrader;
+  std::string tradeview;  // "view": the detail is closed; "hide": it is open
+  std::string tradesel;   // "trader", or the inventory row on offer
+};
+
+// The trader with his stock is listed by whoever prints it (fields above).
+template <class F>
+void fields(const TradeState& t, F&& f) {
+  f("tradesel", t.tradesel);
+  f("tradeview", t.tradeview);
+}
+
+namespace trade {
+
+inline constexpr int kMaxStock = 50;  // offered lines kept; later ones are not offered
 
 // The trader's factor for an item kind; false for a kind without one.
 bool factor(const trader& t, const std::string& kind, double& rate);

@@ -2,7 +2,7 @@
 // inventory line, the detail view, buy, sell, cancel and leave.
 //
 // The offer lives in the captions of Label28 (item) and Label29 (price), in
-// `tradesel` ("trader" or the inventory row) and in the button states.
+// `trading.tradesel` ("trader" or the inventory row) and in the button states.
 #include "core/checked.h"
 #include "core/convert.h"
 #include "core/data_error.h"
@@ -61,22 +61,22 @@ int32_t trade::sale_price(int32_t value, int32_t state, int32_t intellect, const
 
 void Game::StringGrid1Click() {
   const int row = form["StringGrid1"].row;
-  if (row < 0 || row >= curtrader.stockcount) return;  // the blank row of an empty stock
-  tradesel = "trader";
+  if (row < 0 || row >= trading.curtrader.stockcount) return;  // the blank row of an empty stock
+  trading.tradesel = "trader";
   wantbuy(row);
 }
 
 void Game::wantbuy(int row) {
-  if (row < 0 || row >= curtrader.stockcount) return;
-  const std::string& item = curtrader.stock[static_cast<size_t>(row + 1)].item;
+  if (row < 0 || row >= trading.curtrader.stockcount) return;
+  const std::string& item = trading.curtrader.stock[static_cast<size_t>(row + 1)].item;
   // Bought at the catalogue price, whoever sells it.
   show_offer(*this, item, catalogue::find_item(root, item).price, true);
 }
 
 void Game::wantsell(int row) {
   const int s = row + 1;
-  if (s < 1 || s >= invnext) return;
-  const invitem& slot = invslots[static_cast<size_t>(s)];
+  if (s < 1 || s >= inventory.invnext) return;
+  const invitem& slot = inventory.invslots[static_cast<size_t>(s)];
   const catitem item = catalogue::find_item(root, slot.name);
   // An ammunition slot is sold whole, so it is valued on the cartridges it
   // holds, not on one pack.
@@ -88,7 +88,8 @@ void Game::wantsell(int row) {
         core::Round(static_cast<long double>(slot.count) * item.price / item.quantity));
   }
   show_offer(*this, slot.name,
-             trade::sale_price(value, slot.state, hero.intellect, &curtrader, slot.kind), false);
+             trade::sale_price(value, slot.state, hero.intellect, &trading.curtrader, slot.kind),
+             false);
 }
 
 void Game::Image30Click() {
@@ -110,7 +111,7 @@ void Game::Image30Click() {
 void Game::Image31Click() {
   press("Image31", sprite("sell_p.bmp"), sprite("sell_n.bmp"));
   const int slot = form["PInventory"].row + 1;
-  if (slot < 1 || slot >= invnext) return;
+  if (slot < 1 || slot >= inventory.invnext) return;
   // What can fail (the catalogue read for an ammunition slot's load) comes
   // first; then the slot goes and the money comes, neither of which can fail.
   const int64_t load = slotload(slot);
@@ -128,8 +129,8 @@ void Game::Image32Click() {
 }
 
 void Game::Image29Click() {
-  const bool buying = tradesel == "trader";
-  if (tradeview == "view") {
+  const bool buying = trading.tradesel == "trader";
+  if (trading.tradeview == "view") {
     load_picture("Image29", sprite("view_p.bmp"));
     const std::string name = form["Label28"].caption;
     int count = 1;
@@ -137,9 +138,9 @@ void Game::Image29Click() {
       const catitem item = catalogue::find_item(root, name);
       if (item.kind == "ammo") count = item.quantity;
     } else {
-      const int s = core::parse_int(tradesel).value_or(-1) + 1;
-      if (s < 1 || s >= invnext) return;
-      const invitem& slot = invslots[static_cast<size_t>(s)];
+      const int s = core::parse_int(trading.tradesel).value_or(-1) + 1;
+      if (s < 1 || s >= inventory.invnext) return;
+      const invitem& slot = inventory.invslots[static_cast<size_t>(s)];
       if (slot.kind == "ammo") count = slot.count;
     }
     showitem(name, count, 100);
@@ -149,7 +150,7 @@ void Game::Image29Click() {
     form["PInventory"].enabled = false;
     set_buttons(*this, true, false, false, false);
     form["Image38"].visible = false;
-    tradeview = "hide";
+    trading.tradeview = "hide";
   } else {
     load_picture("Image29", sprite("view_n.bmp"));
     park(form::Screen::viewer);
@@ -157,7 +158,7 @@ void Game::Image29Click() {
     form["PInventory"].enabled = true;
     set_buttons(*this, true, buying, !buying, true);
     form["Image38"].visible = true;
-    tradeview = "view";
+    trading.tradeview = "view";
   }
 }
 
@@ -165,7 +166,7 @@ void Game::Image38Click() {
   press("Image38", sprite("leave_p.bmp"), sprite("leave_n.bmp"));
   form["tlk"].enabled = true;
   for (const char* button : {"Image26", "Image25", "Image24"}) form[button].visible = true;
-  invmode = "view";
+  inventory.invmode = "view";
   load_picture("Image24", sprite("view_p.bmp"));
   load_picture("Image25", sprite("use_n.bmp"));
   load_picture("Image26", sprite("throw_n.bmp"));

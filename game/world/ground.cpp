@@ -59,8 +59,8 @@ std::vector<std::string> with_item_laid_down(const core::DataRoot& root, const s
 }  // namespace
 
 bool Game::itmsrsh(const std::string& name) const {
-  for (int i = 1; i < invnext && i < static_cast<int>(invslots.size()); ++i)
-    if (invslots[static_cast<size_t>(i)].name == name) return true;
+  for (int i = 1; i < inventory.invnext && i < static_cast<int>(inventory.invslots.size()); ++i)
+    if (inventory.invslots[static_cast<size_t>(i)].name == name) return true;
   return false;
 }
 
@@ -147,8 +147,9 @@ void Game::addtoground(const std::vector<std::string>& names) {
 }
 
 void Game::dropitem(int slot) {
-  if (slot < 1 || slot >= invnext || slot >= static_cast<int>(invslots.size())) return;
-  const std::string name = invslots[static_cast<size_t>(slot)].name;
+  if (slot < 1 || slot >= inventory.invnext || slot >= static_cast<int>(inventory.invslots.size()))
+    return;
+  const std::string name = inventory.invslots[static_cast<size_t>(slot)].name;
   // What the slot weighs is known before the ground changes (it may need the
   // catalogue, which may fail): from then on the drop cannot stop half-way.
   const int64_t load = slotload(slot);

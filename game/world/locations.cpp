@@ -81,9 +81,9 @@ void Game::setloc() {
   ground.rows[0].clear();
 
   // 1. Music: only a different music text restarts it. A file that cannot be
-  // played is silence; curmusic keeps its name all the same.
-  if (curmusic != loc.music) {
-    curmusic = loc.music;
+  // played is silence; soundtrack.curmusic keeps its name all the same.
+  if (soundtrack.curmusic != loc.music) {
+    soundtrack.curmusic = loc.music;
     stop_music();
     start_track(loc.music, true);
   }
@@ -97,7 +97,7 @@ void Game::setloc() {
   form["Image18"].visible = loc.goright != "no";
 
   // 5-6. The quest buttons of the back room.
-  const bool live_back_room = loc.place == quest::kBackRoom && questst == "live";
+  const bool live_back_room = loc.place == quest::kBackRoom && talkstate.questst == "live";
   form["Image28"].visible = live_back_room && hero.money >= 1500;
   form["Image27"].visible = live_back_room && itmsrsh(quest::kGlass);
 
@@ -145,8 +145,10 @@ void Game::setloc() {
   memo.clear();
   for (int i = 1; i <= loc.desccount && i <= kMaxDesc; ++i)
     memo.add(loc.desc[static_cast<size_t>(i)]);
-  if (questst == "dead" && loc.place == quest::kBackRoom) show_text(root, memo, kDeadText);
-  if (questst == "done" && loc.place == quest::kBackRoom) show_text(root, memo, kDoneText);
+  if (talkstate.questst == "dead" && loc.place == quest::kBackRoom)
+    show_text(root, memo, kDeadText);
+  if (talkstate.questst == "done" && loc.place == quest::kBackRoom)
+    show_text(root, memo, kDoneText);
 
   // 17-18. The fight button stays hidden unless the fight decision offers it.
   form["Image21"].visible = false;

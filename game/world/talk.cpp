@@ -90,7 +90,7 @@ void Game::tlkClick() {
   if (name.empty()) return;  // the blank row of an empty partner list
   if (name == quest::kElder && itmsrsh(quest::kBinoculars)) {
     talk(name, quest::kFinalTalk);
-    lasttalk = true;  // only once the final reply is on screen
+    talkstate.lasttalk = true;  // only once the final reply is on screen
   } else {
     talk(name, "no");
   }

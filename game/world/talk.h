@@ -1,7 +1,7 @@
 #pragma once
 // Conversations and the quest: the names the quest turns on, and one reply
-// block of a conversation file. The quest's own state words (`questst`,
-// `lasttalk`) live on Game beside the location.
+// block of a conversation file. The quest's own state words (`talkstate.questst`,
+// `talkstate.lasttalk`) live on Game beside the location.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -21,7 +21,7 @@ std::string sprite(const char* name) {
 
 void Game::Image23Click() {
   press("Image23", sprite("ok_p.bmp"), sprite("ok_n.bmp"));
-  if (lasttalk) {
+  if (talkstate.lasttalk) {
     start_outro();
     return;
   }
@@ -34,28 +34,29 @@ void Game::Image23Click() {
 
 void Game::Image28Click() {
   press("Image28", sprite("pay_p.bmp"), sprite("pay_n.bmp"));
-  if (loc.place != quest::kBackRoom || questst != "live" || hero.money < quest::kPrice) return;
+  if (loc.place != quest::kBackRoom || talkstate.questst != "live" || hero.money < quest::kPrice)
+    return;
   addtoground(quest::kBinoculars);
   hero.money = core::sat_sub(hero.money, quest::kPrice);
   showroamkin();
   setitems();
-  questst = "done";
+  talkstate.questst = "done";
   setloc();
 }
 
 void Game::Image27Click() {
   press("Image27", sprite("give_p.bmp"), sprite("give_n.bmp"));
-  if (loc.place != quest::kBackRoom || questst != "live") return;
+  if (loc.place != quest::kBackRoom || talkstate.questst != "live") return;
   // The last slot holding the glass; none left (it was dropped while the
   // button still showed) gives nothing away and changes nothing.
   int slot = 0;
-  for (int i = 1; i < invnext; ++i)
-    if (invslots[static_cast<size_t>(i)].name == quest::kGlass) slot = i;
+  for (int i = 1; i < inventory.invnext; ++i)
+    if (inventory.invslots[static_cast<size_t>(i)].name == quest::kGlass) slot = i;
   if (slot == 0) return;
   addtoground(quest::kBinoculars);
   removefrominv(slot);
   showinv();
   setitems();
-  questst = "done";
+  talkstate.questst = "done";
   setloc();
 }

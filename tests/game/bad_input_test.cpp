@@ -395,7 +395,7 @@ class BadInputTest : public HostileWorld, public ::testing::WithParamInterface<B
     } else if (what == "pick") {
       pick("PItems", n);
     } else if (what == "drop" || what == "use" || what == "view") {
-      game->invmode = what == "drop" ? "drop" : what == "use" ? "use" : "view";
+      game->inventory.invmode = what == "drop" ? "drop" : what == "use" ? "use" : "view";
       pick("PInventory", n - 1);
     } else if (what == "tick") {
       game->tick(arg);

@@ -60,7 +60,7 @@ TEST_F(CombatFight, LocationStartsOffersOrSkipsItsFight) {
   for (const Case& c : cases) {
     write_file(kFightMap, c.in_map ? std::vector<std::string>{"Сарай", "Двор"}
                                    : std::vector<std::string>{"Сарай"});
-    game->questst = c.questst;
+    game->talkstate.questst = c.questst;
     ctl("Timer1").stop();
     game->park(form::Screen::fight);
     enter(c.once, c.start);
@@ -83,7 +83,7 @@ TEST_F(CombatFight, FightButtonWritesAOnceFightToTheMapAtOnce) {
   EXPECT_TRUE(game->shown(form::Screen::fight));
   EXPECT_EQ(read_lines(kFightMap), std::vector<std::string>{"Двор"});
   EXPECT_FALSE(ctl("Image21").visible);
-  EXPECT_EQ(game->musicfile, "Data\\Music\\fight.mp3");
+  EXPECT_EQ(game->soundtrack.musicfile, "Data\\Music\\fight.mp3");
   EXPECT_EQ(log(), std::vector<std::string>{"Начался бой !"});
 }
 
@@ -93,14 +93,14 @@ TEST_F(CombatFight, UnknownEnemyIsADataErrorAndNothingIsSetUp) {
   ctl("Timer1").stop();
   game->park(form::Screen::fight);
   game->show(form::Screen::location);
-  const std::string music = game->musicfile;
+  const std::string music = game->soundtrack.musicfile;
   fight("rat", "wolf");
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("'wolf'"), std::string::npos) << errors[0];
   EXPECT_NE(errors[0].find("Data\\Combat\\enemies.dat"), std::string::npos) << errors[0];
   EXPECT_FALSE(game->shown(form::Screen::fight));
   EXPECT_FALSE(ctl("Timer1").enabled);
-  EXPECT_EQ(game->musicfile, music);
+  EXPECT_EQ(game->soundtrack.musicfile, music);
   EXPECT_EQ(game->combat.enemy1.health, 3);
 }
 
@@ -115,7 +115,7 @@ TEST_F(CombatFight, ColumnsAndWhatTheGlassAndBinocularsShow) {
                {"rat", "rat", false, true, 8, true, true},
                {"rat", "rat", true, true, 8, true, true}};
   for (const Case& c : cases) {
-    game->invnext = 1;
+    game->inventory.invnext = 1;
     if (c.glass) game->addtoinv("Стеклышко света", 100);
     if (c.binoculars) game->addtoinv("Бинокль всезнания", 100);
     fight("rat", c.k2, c.k3);
@@ -204,11 +204,11 @@ TEST_F(CombatFight, PlayerAttackAmmunitionAndMisses) {
     h.gunstate = 100;
     h.fatigue = c.fatigue;
     h.ready = 60;
-    game->invnext = 1;
-    game->invload = 0;
+    game->inventory.invnext = 1;
+    game->inventory.invload = 0;
     if (c.ammo > 0) {
       game->addtoinv("Патроны 9 мм", 100);
-      game->invslots[1].count = c.ammo;
+      game->inventory.invslots[1].count = c.ammo;
     }
     if (c.burst_mode) game->form.check(ctl("RadioButton2"));
     game->handle([this] { game->hitenemy(1); });
@@ -216,9 +216,9 @@ TEST_F(CombatFight, PlayerAttackAmmunitionAndMisses) {
     EXPECT_EQ(log().back(), c.line) << what;
     EXPECT_EQ(count("Нет патронов !"), c.ammo == 0 && std::string(c.gun) != "Руки" ? 1 : 0);
     if (c.ammo_after >= 0) {
-      EXPECT_EQ(game->invslots[1].count, c.ammo_after) << what;
+      EXPECT_EQ(game->inventory.invslots[1].count, c.ammo_after) << what;
     } else {
-      EXPECT_EQ(game->invnext, 1) << what;
+      EXPECT_EQ(game->inventory.invnext, 1) << what;
     }
     EXPECT_EQ(h.ready, c.ready_emptied ? 0 : 60) << what;
     EXPECT_TRUE(ctl("RadioButton1").checked) << what;
@@ -273,7 +273,7 @@ TEST_F(CombatFight, DestroyedEnemyRewardsOnceEvenWhenTheLootWriteFails) {
 
 TEST_F(CombatFight, VictoryInTheBackRoomLeavesTheBinoculars) {
   enter("once", "x", "Каморка");
-  game->questst = "live";
+  game->talkstate.questst = "live";
   write_file(kFightMap, {});
   EnemyFile e;
   e.health = 1;
@@ -291,12 +291,12 @@ TEST_F(CombatFight, VictoryInTheBackRoomLeavesTheBinoculars) {
             "Каморка пуста. Отшельник лежит у стены, приборы разбиты.");
   EXPECT_FALSE(ctl("Timer1").enabled);
   EXPECT_TRUE(game->shown(form::Screen::location));
-  EXPECT_EQ(game->questst, "dead");
+  EXPECT_EQ(game->talkstate.questst, "dead");
   EXPECT_EQ(ctl("PItems").rows.back(), "Бинокль всезнания");
   EXPECT_EQ(ctl("PItems").rows.end()[-2], "Бинт");
   // The won one-time fight is in the map and did not start again.
   EXPECT_EQ(read_lines(kFightMap), std::vector<std::string>{"Каморка"});
-  EXPECT_EQ(game->curmusic, "");
+  EXPECT_EQ(game->soundtrack.curmusic, "");
   EXPECT_TRUE(errors.empty());
 }
 
@@ -381,12 +381,12 @@ TEST_F(CombatFight, AFailedFightMapWriteNeverOffersTheOnceFightAgain) {
 
 TEST_F(CombatFight, AMissingModeButtonSpriteLeavesNoHalfBuiltFight) {
   std::filesystem::remove(*root.find("Data\\Sprites\\Buttons\\use_p.bmp"));
-  const std::string music = game->musicfile;
+  const std::string music = game->soundtrack.musicfile;
   fight("rat");
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_FALSE(game->shown(form::Screen::fight));
   EXPECT_FALSE(ctl("Timer1").enabled);
-  EXPECT_EQ(game->musicfile, music);
+  EXPECT_EQ(game->soundtrack.musicfile, music);
   EXPECT_TRUE(ctl("Image25").visible);
 }
 

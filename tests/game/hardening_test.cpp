@@ -55,7 +55,7 @@ TEST_F(Hardening, ANewGameAlwaysStartsInTheDefaultsWhateverWasWorn) {
     EXPECT_EQ(game->hero.gunstate, 100);
     EXPECT_EQ(game->hero.armname, "Рубашка и джинсы");
     EXPECT_EQ(game->hero.armstate, 100);
-    EXPECT_EQ(game->invnext, 1) << c.gun;  // the start file lists nothing
+    EXPECT_EQ(game->inventory.invnext, 1) << c.gun;  // the start file lists nothing
     EXPECT_NE(ctl("Label5").caption, "Перегружен !");
   }
 }
@@ -79,7 +79,7 @@ TEST_F(Hardening, SumsOfContentNumbersStopAtTheirLimits) {
     game->setinv();
   });
   EXPECT_EQ(game->hero.capacity, kMax);
-  EXPECT_EQ(game->invnext, 3);
+  EXPECT_EQ(game->inventory.invnext, 3);
 
   // The countdown of a deadly location at the lower limit ends in death.
   LocFile deadly = loc_one();
@@ -113,7 +113,7 @@ TEST_F(Hardening, SumsOfContentNumbersStopAtTheirLimits) {
     game->addtoinv("Патроны", 100);
     game->addtoinv("Патроны", 100);
   });
-  EXPECT_EQ(game->invslots[3].count, kMax);
+  EXPECT_EQ(game->inventory.invslots[3].count, kMax);
 }
 
 TEST_F(Hardening, LargeWorldsFinishInSecondsAndNothingBlocks) {
@@ -135,7 +135,7 @@ TEST_F(Hardening, LargeWorldsFinishInSecondsAndNothingBlocks) {
   std::vector<std::string> names(100000, "Кристалл");
   write_file("Data\\Config\\inventory.cfg", names);
   const double fill = seconds_of([&] { run([&] { game->setinv(); }); });
-  EXPECT_EQ(game->invnext, 101);
+  EXPECT_EQ(game->inventory.invnext, 101);
   EXPECT_LT(fill, 20.0);
   RecordProperty("fill_ms", static_cast<int>(fill * 1000));
 

@@ -144,7 +144,7 @@ struct HostileWorld : world_test::WorldTest {
   // Items in the world: inventory slots plus the available entries of every
   // regular pickup file.
   int items_in_world() const {
-    int count = game->invnext - 1;
+    int count = game->inventory.invnext - 1;
     std::error_code ec;
     for (fs::directory_iterator it(pickup_folder(), ec), end; !ec && it != end; it.increment(ec)) {
       // Links are followed: a pickup file may be a link the data set ships.

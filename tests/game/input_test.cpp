@@ -27,7 +27,7 @@ TEST_F(InputTest, NothingAPlayerCannotSeeTakesAClickTypingOrAKey) {
   EXPECT_FALSE(game->pick("PItems", 0));  // under the menu
   EXPECT_FALSE(game->key(Key::up));
   EXPECT_FALSE(game->click("no such control"));
-  EXPECT_EQ(game->introstep, 0);
+  EXPECT_EQ(game->slides.introstep, 0);
 }
 
 TEST_F(InputTest, ArrowKeysRunTheArrowsOwnPress) {

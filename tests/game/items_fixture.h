@@ -111,7 +111,7 @@ class ItemsTest : public GameTest {
     game->hero.capacity = 100;
     game->setgun("Руки", 0, 100);
     game->setarmor("Рубашка и джинсы", 2, 100);
-    ASSERT_EQ(game->invnext, 1);
+    ASSERT_EQ(game->inventory.invnext, 1);
   }
 
   // Adds items to the inventory, each of them expected to fit.
@@ -121,7 +121,8 @@ class ItemsTest : public GameTest {
 
   std::vector<std::string> slot_names() const {
     std::vector<std::string> names;
-    for (int i = 1; i < game->invnext; ++i) names.push_back(game->invslots[i].name);
+    for (int i = 1; i < game->inventory.invnext; ++i)
+      names.push_back(game->inventory.invslots[i].name);
     return names;
   }
 

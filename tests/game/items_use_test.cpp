@@ -6,7 +6,7 @@ using Lines = std::vector<std::string>;
 class UseTest : public ItemsTest {
  protected:
   void use(int slot) {
-    game->invmode = "use";
+    game->inventory.invmode = "use";
     pick("PInventory", slot - 1);
   }
   void show() { game->showinv(); }
@@ -24,7 +24,7 @@ TEST_F(UseTest, MedicineHealsUpToTheMaximumAndLowersRadiationAndFatigue) {
   EXPECT_DOUBLE_EQ(game->hero.fatigue, 5);
   EXPECT_EQ(slot_names(), Lines{"Кристалл"});
   EXPECT_EQ(ctl("PInventory").rows, Lines{"Кристалл"});
-  EXPECT_EQ(game->invload, 1);
+  EXPECT_EQ(game->inventory.invload, 1);
   EXPECT_EQ(message(), "Полечился");
   EXPECT_EQ(ctl("Label5").font.color, form::colors::white);
   EXPECT_EQ(ctl("Label3").caption, "Здоровье:  50/50");
@@ -47,7 +47,7 @@ TEST_F(UseTest, FoodAndDrinkLowerTheirNeedNotBelowZero) {
   EXPECT_DOUBLE_EQ(game->hero.fatigue, 0);
   EXPECT_EQ(game->hero.health, 17);
   EXPECT_EQ(message(), "Утолил жажду");
-  EXPECT_EQ(game->invnext, 1);
+  EXPECT_EQ(game->inventory.invnext, 1);
 }
 
 TEST_F(UseTest, AConsumableWithABrokenRecordIsNotUsedUp) {
@@ -75,8 +75,8 @@ TEST_F(UseTest, RepairKitsRaiseIntegrityToAtMostAHundred) {
   EXPECT_EQ(ctl("PInventory").rows, Lines{"Ремкомплект"});
   use(1);
   EXPECT_EQ(game->hero.armstate, 90);
-  EXPECT_EQ(game->invnext, 1);
-  EXPECT_EQ(game->invload, 0);
+  EXPECT_EQ(game->inventory.invnext, 1);
+  EXPECT_EQ(game->inventory.invload, 0);
 }
 
 TEST_F(UseTest, RepairKitsWithNothingToRepairAreKept) {
@@ -112,8 +112,8 @@ TEST_F(UseTest, EquippingASecondWeaponSendsTheFirstToTheEndWithItsIntegrity) {
   EXPECT_EQ(message(), "Вооружился");
   use(2);  // the rifle, now in slot 2
   EXPECT_EQ(slot_names(), (Lines{"Кристалл", "Вода", "Обрез"}));
-  EXPECT_EQ(game->invslots[3].state, 70);
-  EXPECT_EQ(game->invload, 5);
+  EXPECT_EQ(game->inventory.invslots[3].state, 70);
+  EXPECT_EQ(game->inventory.invload, 5);
   const rmkin& h = game->hero;
   EXPECT_EQ(h.gunname, "АК-74");
   EXPECT_EQ(h.gunstate, 90);  // the slot's integrity, not the file's 40
@@ -154,7 +154,7 @@ TEST_F(UseTest, EquippingArmourSwapsTheSameWay) {
   EXPECT_EQ(message(), "Укрепился");
   EXPECT_EQ(slot_names(), Lines{"Кристалл"});
   // Shirt and jeans never go into the inventory.
-  EXPECT_EQ(game->invload, 1);
+  EXPECT_EQ(game->inventory.invload, 1);
 }
 
 TEST_F(UseTest, ASwapThatWouldOverloadIsRefusedAndChangesNothing) {
@@ -172,7 +172,7 @@ TEST_F(UseTest, ASwapThatWouldOverloadIsRefusedAndChangesNothing) {
   EXPECT_EQ(message(), "Перегружен !");
   EXPECT_EQ(ctl("Label5").font.color, form::colors::red);
   EXPECT_EQ(slot_names(), (Lines{"Куртка", "Обрез", "Вода", "Вода"}));
-  EXPECT_EQ(game->invload, 10);
+  EXPECT_EQ(game->inventory.invload, 10);
   EXPECT_EQ(game->hero.gunname, "АК-74");
   EXPECT_EQ(game->hero.gunstate, 90);
   EXPECT_EQ(game->hero.gunburst, 3);
@@ -186,32 +186,32 @@ TEST_F(UseTest, TakingOffIsRefusedWhenTheInventoryHasNoRoom) {
   show();
   use(1);
   use(1);
-  ASSERT_EQ(game->invnext, 1);
+  ASSERT_EQ(game->inventory.invnext, 1);
   carry({"Обрез", "Вода", "Вода", "Вода", "Вода", "Вода", "Вода"});
-  ASSERT_EQ(game->invload, 9);
+  ASSERT_EQ(game->inventory.invload, 9);
   ctl("Label5").visible = false;
   click("Label20");  // 9 + 5 > 10
   EXPECT_TRUE(message_shown());
   EXPECT_EQ(message(), "Перегружен !");
   EXPECT_EQ(game->hero.armname, "Куртка");
   EXPECT_EQ(game->hero.armstate, 60);
-  EXPECT_EQ(game->invnext, 8);
-  EXPECT_EQ(game->invload, 9);
+  EXPECT_EQ(game->inventory.invnext, 8);
+  EXPECT_EQ(game->inventory.invload, 9);
   // By slots: a hundred in use leave no place for the rifle.
   game->hero.capacity = 1000;
-  while (game->invnext <= 100) carry({"Кристалл"});
+  while (game->inventory.invnext <= 100) carry({"Кристалл"});
   click("Label19");
   EXPECT_EQ(game->hero.gunname, "АК-74");
-  EXPECT_EQ(game->invnext, 101);
+  EXPECT_EQ(game->inventory.invnext, 101);
   // A swap frees its own slot first, so it still works with all slots in use.
-  game->invslots[100] = game->invslots[1];  // the shotgun
-  game->invload += 3 - 1;
+  game->inventory.invslots[100] = game->inventory.invslots[1];  // the shotgun
+  game->inventory.invload += 3 - 1;
   show();
   use(100);
   EXPECT_EQ(game->hero.gunname, "Обрез");
-  EXPECT_EQ(game->invslots[100].name, "АК-74");
-  EXPECT_EQ(game->invslots[100].state, 90);
-  EXPECT_EQ(game->invnext, 101);
+  EXPECT_EQ(game->inventory.invslots[100].name, "АК-74");
+  EXPECT_EQ(game->inventory.invslots[100].state, 90);
+  EXPECT_EQ(game->inventory.invnext, 101);
   EXPECT_TRUE(errors.empty());
 }
 
@@ -226,17 +226,17 @@ TEST_F(UseTest, TheStatusLinesTakeOffInUseModeAndShowInViewMode) {
   EXPECT_EQ(game->hero.gunname, "Руки");
   EXPECT_EQ(game->hero.gunstate, 100);
   EXPECT_EQ(slot_names(), (Lines{"Кристалл", "АК-74"}));
-  EXPECT_EQ(game->invslots[2].state, 35);
+  EXPECT_EQ(game->inventory.invslots[2].state, 35);
   EXPECT_EQ(ctl("PInventory").rows, (Lines{"Кристалл", "АК-74"}));
   EXPECT_EQ(ctl("Label19").caption, "Оружие:  Руки");
   // With bare hands the line does nothing in use mode.
   ctl("Label5").visible = false;
   click("Label19");
-  EXPECT_EQ(game->invnext, 3);
+  EXPECT_EQ(game->inventory.invnext, 3);
   EXPECT_FALSE(message_shown());
   // In view mode it shows the weapon in hand with its integrity.
   game->hero.gunstate = 80;
-  game->invmode = "view";
+  game->inventory.invmode = "view";
   click("Label19");
   EXPECT_EQ(ctl("Memo1").lines[0], "Предмет: Руки");
   EXPECT_EQ(ctl("Memo1").lines[5], "Целостность: 80%");
@@ -245,7 +245,7 @@ TEST_F(UseTest, TheStatusLinesTakeOffInUseModeAndShowInViewMode) {
   // Drop and trade modes ignore the line.
   game->park(form::Screen::viewer);
   for (const char* mode : {"drop", "trade"}) {
-    game->invmode = mode;
+    game->inventory.invmode = mode;
     click("Label19");
     click("Label20");
   }
@@ -259,7 +259,7 @@ TEST_F(UseTest, NothingWornYetReturnsNothing) {
   game->hero.capacity = 0;
   EXPECT_TRUE(game->setgun("Руки", 0, 100));
   EXPECT_TRUE(game->setarmor("Рубашка и джинсы", 2, 100));
-  EXPECT_EQ(game->invnext, 1);
+  EXPECT_EQ(game->inventory.invnext, 1);
   EXPECT_FALSE(message_shown());
   EXPECT_EQ(game->hero.armname, "Рубашка и джинсы");
 }

@@ -83,7 +83,7 @@ TEST_F(NewGameReset, AfterDeathOnEveryScreenAndAfterTheOutroANewGameIsAFreshOne)
       {"outro", Screen::outro,
        [&](HeadlessHost& h) {
          to_elder(h);
-         h.game.lasttalk = true;  // the final conversation
+         h.game.talkstate.lasttalk = true;  // the final conversation
          h.click("Image23");
        }},
   };

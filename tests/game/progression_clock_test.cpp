@@ -11,12 +11,12 @@ namespace {
 class ProgressionClock : public GameTest {
  protected:
   ProgressionClock() {
-    game->year = 2015;
-    game->month = 9;
-    game->week = 1;
-    game->day = 1;
-    game->daytick = 200;
-    game->daytime = "День";
+    game->calendar.year = 2015;
+    game->calendar.month = 9;
+    game->calendar.week = 1;
+    game->calendar.day = 1;
+    game->calendar.daytick = 200;
+    game->calendar.daytime = "День";
     game->hero.health = game->hero.maxhealth = 100;
     ctl("Timer5").stop();  // the menu's opening animation is long over
     for (const char* name : {"death1.bmp", "death2.bmp"}) {
@@ -53,49 +53,50 @@ TEST_F(ProgressionClock, DateCarriesThroughWeekMonthAndYear) {
       {7, 4, 12, 2015, 1, 1, 1, 2016},  // into the next year
   };
   for (const Case& c : cases) {
-    game->day = c.day;
-    game->week = c.week;
-    game->month = c.month;
-    game->year = c.year;
-    game->daytick = 599;
+    game->calendar.day = c.day;
+    game->calendar.week = c.week;
+    game->calendar.month = c.month;
+    game->calendar.year = c.year;
+    game->calendar.daytick = 599;
     game->form["Timer2"].stop();
     ticks(1);
-    EXPECT_EQ(game->daytick, 1);
-    EXPECT_EQ(game->day, c.want_day);
-    EXPECT_EQ(game->week, c.want_week);
-    EXPECT_EQ(game->month, c.want_month);
-    EXPECT_EQ(game->year, c.want_year);
+    EXPECT_EQ(game->calendar.daytick, 1);
+    EXPECT_EQ(game->calendar.day, c.want_day);
+    EXPECT_EQ(game->calendar.week, c.want_week);
+    EXPECT_EQ(game->calendar.month, c.want_month);
+    EXPECT_EQ(game->calendar.year, c.want_year);
   }
   EXPECT_EQ(ctl("Label1").caption, "Год: 2016  Месяц: 1  Неделя: 1  День: 1");
 
   // The next tick counts on in the new day and leaves the date alone.
   ctl("Label1").caption = "unchanged";
   advance(1000);
-  EXPECT_EQ(game->daytick, 2);
+  EXPECT_EQ(game->calendar.daytick, 2);
   EXPECT_EQ(ctl("Label1").caption, "unchanged");
 }
 
 TEST_F(ProgressionClock, TimeOfDayChangesAtItsTicksOnly) {
-  game->daytick = 1;
-  game->daytime = "Утро";
+  game->calendar.daytick = 1;
+  game->calendar.daytime = "Утро";
   ctl("Label2").caption = "Утро";
   // One whole day and a little more, noting every change of the word.
   std::vector<std::pair<int, std::string>> changes;
-  std::string last = game->daytime;
+  std::string last = game->calendar.daytime;
   ctl("Timer2").start();
   scheduler->sync(rt.now);
   for (int i = 0; i < 650; ++i) {
     advance(1000);
-    if (game->daytime != last) {
-      last = game->daytime;
-      changes.emplace_back(game->daytick, last);
+    if (game->calendar.daytime != last) {
+      last = game->calendar.daytime;
+      changes.emplace_back(game->calendar.daytick, last);
     }
-    EXPECT_EQ(ctl("Label2").caption, game->daytime) << "at tick " << game->daytick;
+    EXPECT_EQ(ctl("Label2").caption, game->calendar.daytime)
+        << "at tick " << game->calendar.daytick;
   }
   const std::vector<std::pair<int, std::string>> want = {
       {150, "День"}, {350, "Вечер"}, {450, "Ночь"}, {50, "Утро"}};
   EXPECT_EQ(changes, want);
-  EXPECT_EQ(game->day, 2);  // the night went on over the day change
+  EXPECT_EQ(game->calendar.day, 2);  // the night went on over the day change
 }
 
 TEST_F(ProgressionClock, TimeOfDayColours) {
@@ -109,11 +110,11 @@ TEST_F(ProgressionClock, TimeOfDayColours) {
                         {350, "Вечер", colors::silver},
                         {450, "Ночь", colors::black}};
   for (const Case& c : cases) {
-    game->daytick = c.tick - 1;
+    game->calendar.daytick = c.tick - 1;
     ctl("Label2").font.color = colors::white;
     ctl("Timer2").stop();
     ticks(1);
-    EXPECT_EQ(game->daytime, c.word);
+    EXPECT_EQ(game->calendar.daytime, c.word);
     EXPECT_EQ(ctl("Label2").caption, c.word);
     EXPECT_EQ(ctl("Label2").font.color, c.color) << c.word;
   }
@@ -135,8 +136,8 @@ TEST_F(ProgressionClock, NeedsRiseAtTheLocationRates) {
   EXPECT_EQ(ctl("Label17").caption, "Усталость:  4 %");
 
   // At night fatigue rises twice as fast.
-  game->daytick = 460;
-  game->daytime = "Ночь";
+  game->calendar.daytick = 460;
+  game->calendar.daytime = "Ночь";
   advance(1000);
   EXPECT_NEAR(game->hero.fatigue, 4.4, 1e-9);
   EXPECT_DOUBLE_EQ(game->hero.hunger, 10.5);
@@ -281,9 +282,9 @@ TEST_F(ProgressionClock, LastHealthPointsLostInOneTickKill) {
   EXPECT_EQ(ctl("Label5").caption, "Надо поесть попить !");
 
   // The clock stays stopped.
-  const int tick = game->daytick;
+  const int tick = game->calendar.daytick;
   advance(5000);
-  EXPECT_EQ(game->daytick, tick);
+  EXPECT_EQ(game->calendar.daytick, tick);
 }
 
 TEST_F(ProgressionClock, HealthLeftAfterAnOverflowKeepsTheCharacterAlive) {

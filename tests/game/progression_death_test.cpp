@@ -14,12 +14,12 @@ namespace {
 class ProgressionDeath : public GameTest {
  protected:
   ProgressionDeath() {
-    game->year = 2015;
-    game->month = 9;
-    game->week = 1;
-    game->day = 1;
-    game->daytick = 100;
-    game->daytime = "Утро";
+    game->calendar.year = 2015;
+    game->calendar.month = 9;
+    game->calendar.week = 1;
+    game->calendar.day = 1;
+    game->calendar.daytick = 100;
+    game->calendar.daytime = "Утро";
     game->hero.health = game->hero.maxhealth = 100;
     ctl("Timer5").stop();  // the menu's opening animation is long over
     write_death_pictures();
@@ -120,7 +120,7 @@ TEST_F(ProgressionDeath, DeathPictureChoice) {
 TEST_F(ProgressionDeath, ReturnToTheMenuAfterTenSeconds) {
   play();
   game->start_track("Data\\Music\\place.mp3", true);
-  const uint32_t place_music = game->musicstream;
+  const uint32_t place_music = game->soundtrack.musicstream;
   about_to_starve();
   advance(1000);
   ASSERT_TRUE(dead_screen());
@@ -144,10 +144,10 @@ TEST_F(ProgressionDeath, ReturnToTheMenuAfterTenSeconds) {
 
   // The place music is stopped and the menu music started once.
   EXPECT_FALSE(music.stream(place_music)->playing);
-  EXPECT_EQ(game->musicfile, "Data\\Music\\menu.mp3");
-  ASSERT_NE(game->musicstream, place_music);
-  EXPECT_FALSE(music.stream(game->musicstream)->loop);
-  EXPECT_EQ(music.log.back(), "play " + std::to_string(game->musicstream) + " once");
+  EXPECT_EQ(game->soundtrack.musicfile, "Data\\Music\\menu.mp3");
+  ASSERT_NE(game->soundtrack.musicstream, place_music);
+  EXPECT_FALSE(music.stream(game->soundtrack.musicstream)->loop);
+  EXPECT_EQ(music.log.back(), "play " + std::to_string(game->soundtrack.musicstream) + " once");
 
   // Nothing more happens on the menu.
   advance(30000);
@@ -245,7 +245,7 @@ TEST_F(ProgressionDeath, MissingDeathPictureIsReportedAndDeathCompletes) {
 
   advance(10000);
   EXPECT_EQ(ctl("menu").left, 0);
-  EXPECT_EQ(game->musicfile, "Data\\Music\\menu.mp3");
+  EXPECT_EQ(game->soundtrack.musicfile, "Data\\Music\\menu.mp3");
   EXPECT_EQ(errors.size(), 1u);
 }
 
@@ -285,10 +285,10 @@ TEST_F(ProgressionDeath, NewGameAfterDeath) {
   EXPECT_EQ(game->hero.health, game->hero.maxhealth);
   click("BitBtn5");
   EXPECT_TRUE(ctl("Timer2").enabled);
-  EXPECT_EQ(game->daytick, 1);
+  EXPECT_EQ(game->calendar.daytick, 1);
   game->loc.hungrate = 0;
   advance(3000);
-  EXPECT_EQ(game->daytick, 4);
+  EXPECT_EQ(game->calendar.daytick, 4);
   EXPECT_FALSE(dead_screen());
   EXPECT_TRUE(game->form.onscreen(ctl("PInventory")));
   EXPECT_TRUE(errors.empty());

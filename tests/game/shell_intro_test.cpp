@@ -23,11 +23,11 @@ class IntroTest : public GameTest {
 
 TEST_F(IntroTest, FiveSlidesInNinetySecondsThenTheFirstLocation) {
   advance(19999);
-  EXPECT_EQ(game->introstep, 1);
+  EXPECT_EQ(game->slides.introstep, 1);
   advance(1);
-  EXPECT_EQ(game->introstep, 2);
-  EXPECT_EQ(game->musicfile, "Data\\Music\\intro.mp3");
-  EXPECT_EQ(music.log.back(), "play " + std::to_string(game->musicstream) + " once");
+  EXPECT_EQ(game->slides.introstep, 2);
+  EXPECT_EQ(game->soundtrack.musicfile, "Data\\Music\\intro.mp3");
+  EXPECT_EQ(music.log.back(), "play " + std::to_string(game->soundtrack.musicstream) + " once");
   EXPECT_EQ(ctl("Memo4").lines, std::vector<std::string>{"Слайд 2"});
   EXPECT_TRUE(ctl("Image35").visible);
   EXPECT_EQ(ctl("Image35").picture_file, "Data\\Sprites\\Intro\\1.jpg");
@@ -38,7 +38,7 @@ TEST_F(IntroTest, FiveSlidesInNinetySecondsThenTheFirstLocation) {
   advance(17000);
   EXPECT_EQ(ctl("Timer6").interval, 19000);
   advance(19000);
-  EXPECT_EQ(game->introstep, 5);
+  EXPECT_EQ(game->slides.introstep, 5);
   EXPECT_EQ(ctl("Memo4").lines, std::vector<std::string>{"Слайд 5"});
   EXPECT_EQ(ctl("intro").left, 0);
   advance(19000);  // 90 s in all
@@ -68,7 +68,7 @@ TEST_F(IntroTest, SkippingLaterGivesTheSameStateAsTheNaturalEnd) {
   EXPECT_TRUE(ctl("Timer2").enabled);
   EXPECT_FALSE(ctl("Timer6").enabled);
   EXPECT_EQ(game->loc.place, "Перекресток");
-  EXPECT_EQ(game->curmusic, "Data\\Music\\none.mp3");
+  EXPECT_EQ(game->soundtrack.curmusic, "Data\\Music\\none.mp3");
 }
 
 TEST_F(IntroTest, AMissingSlideTextIsReportedAndTheNextSlideStillComes) {
@@ -76,9 +76,9 @@ TEST_F(IntroTest, AMissingSlideTextIsReportedAndTheNextSlideStillComes) {
   advance(20000 + 15000);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], "File not found (Data\\Intro\\3.txt)");
-  EXPECT_EQ(game->introstep, 3);
+  EXPECT_EQ(game->slides.introstep, 3);
   advance(17000);
-  EXPECT_EQ(game->introstep, 4);
+  EXPECT_EQ(game->slides.introstep, 4);
   EXPECT_EQ(ctl("Memo4").lines, std::vector<std::string>{"Слайд 4"});
 }
 

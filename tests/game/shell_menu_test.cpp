@@ -44,7 +44,7 @@ TEST_F(MenuTest, TheTitleRisesOnePixelATickThenButtonsAppearHalfASecondApart) {
   EXPECT_TRUE(ctl("Label45").visible);
   EXPECT_EQ(game->form.focus, "Edit2");
   EXPECT_FALSE(ctl("Image33").visible);
-  EXPECT_TRUE(game->musicfile.empty());
+  EXPECT_TRUE(game->soundtrack.musicfile.empty());
 
   advance(500);
   EXPECT_TRUE(ctl("Image33").visible);
@@ -52,9 +52,9 @@ TEST_F(MenuTest, TheTitleRisesOnePixelATickThenButtonsAppearHalfASecondApart) {
   EXPECT_TRUE(ctl("Label44").visible);
   EXPECT_FALSE(ctl("Timer5").enabled);
   EXPECT_EQ(game->menustep, 6);
-  EXPECT_EQ(game->musicfile, "Data\\Music\\menu.mp3");
+  EXPECT_EQ(game->soundtrack.musicfile, "Data\\Music\\menu.mp3");
   // The menu music starts without a stop before it, and plays once.
-  EXPECT_EQ(music.log.back(), "play " + std::to_string(game->musicstream) + " once");
+  EXPECT_EQ(music.log.back(), "play " + std::to_string(game->soundtrack.musicstream) + " once");
   advance(5000);
   EXPECT_EQ(ctl("Label43").top, 40);
 }

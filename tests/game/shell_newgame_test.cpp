@@ -20,34 +20,34 @@ TEST_F(NewGameTest, StartsTheIntroWithTheCharacterReadAndNamed) {
   EXPECT_TRUE(errors.empty()) << errors[0];
   EXPECT_EQ(game->hero.name, "Тест");
   EXPECT_EQ(ctl("Label10").caption, "Имя:  Тест");
-  EXPECT_EQ(game->year, 2015);
-  EXPECT_EQ(game->month, 9);
-  EXPECT_EQ(game->week, 1);
-  EXPECT_EQ(game->day, 1);
-  EXPECT_EQ(game->daytick, 1);
-  EXPECT_EQ(game->daytime, "Утро");
+  EXPECT_EQ(game->calendar.year, 2015);
+  EXPECT_EQ(game->calendar.month, 9);
+  EXPECT_EQ(game->calendar.week, 1);
+  EXPECT_EQ(game->calendar.day, 1);
+  EXPECT_EQ(game->calendar.daytick, 1);
+  EXPECT_EQ(game->calendar.daytime, "Утро");
   EXPECT_EQ(ctl("Label1").caption, "Год: 2015  Месяц: 9  Неделя: 1  День: 1");
   EXPECT_EQ(ctl("Label2").caption, "Утро");
   EXPECT_EQ(ctl("Label2").font.color, form::colors::aqua);
-  EXPECT_EQ(game->questst, "live");
-  EXPECT_EQ(game->invmode, "view");
+  EXPECT_EQ(game->talkstate.questst, "live");
+  EXPECT_EQ(game->inventory.invmode, "view");
   EXPECT_EQ(game->hero.gunname, "Руки");
   EXPECT_EQ(game->hero.armname, "Рубашка и джинсы");
   EXPECT_EQ(ctl("menu").left, 2000);
   EXPECT_EQ(ctl("intro").left, 0);
   EXPECT_FALSE(ctl("Image35").visible);
-  EXPECT_EQ(game->introstep, 1);
+  EXPECT_EQ(game->slides.introstep, 1);
   EXPECT_TRUE(ctl("Timer6").enabled);
   EXPECT_EQ(ctl("Timer6").interval, 20000);
   EXPECT_EQ(ctl("Memo4").lines, std::vector<std::string>{"Слайд 1"});
-  EXPECT_FALSE(ctl("Timer2").enabled);   // the clock waits for the intro's end
-  EXPECT_TRUE(game->musicfile.empty());  // the menu music was stopped
+  EXPECT_FALSE(ctl("Timer2").enabled);              // the clock waits for the intro's end
+  EXPECT_TRUE(game->soundtrack.musicfile.empty());  // the menu music was stopped
 }
 
 TEST_F(NewGameTest, AnEmptyNameDoesNothingButBlanksAreAName) {
   start("");
   EXPECT_EQ(ctl("menu").left, 0);
-  EXPECT_EQ(game->year, 0);
+  EXPECT_EQ(game->calendar.year, 0);
   start("   ");
   EXPECT_EQ(game->hero.name, "   ");
   EXPECT_EQ(ctl("menu").left, 2000);
@@ -69,16 +69,16 @@ TEST_F(NewGameTest, ASecondNewGameStartsAfresh) {
   start("Первый");
   click("BitBtn5");  // skip the intro
   game->hero.hunger = 50;
-  game->year = 2017;
-  game->month = 3;
+  game->calendar.year = 2017;
+  game->calendar.month = 3;
   game->show(form::Screen::menu);
   start("Второй");
   EXPECT_EQ(game->hero.name, "Второй");
-  EXPECT_EQ(game->year, 2015);
-  EXPECT_EQ(game->month, 9);
+  EXPECT_EQ(game->calendar.year, 2015);
+  EXPECT_EQ(game->calendar.month, 9);
   EXPECT_DOUBLE_EQ(game->hero.hunger, 0);
   EXPECT_EQ(game->hero.gunname, "Руки");
-  EXPECT_EQ(game->introstep, 1);
+  EXPECT_EQ(game->slides.introstep, 1);
 }
 
 TEST_F(NewGameTest, ReseedsFromTheClock) {
@@ -102,11 +102,11 @@ TEST_F(NewGameTest, TheOldEquipmentNeverBlocksTheNewGamesDefaults) {
               "Количество", "1",     "Вес",        "3900",    "Тип",        "gun",
               "Номер",      "1",     "Цена",       "0",       "Описание",   "-"});
   game->hero.gunname = "Пулемет";
-  game->invload = game->hero.capacity;
+  game->inventory.invload = game->hero.capacity;
   game->show(form::Screen::menu);
   start("Второй");
   EXPECT_TRUE(errors.empty()) << errors[0];
   EXPECT_EQ(game->hero.gunname, "Руки");
-  EXPECT_EQ(game->invnext, 1);
-  EXPECT_EQ(game->invload, 0);
+  EXPECT_EQ(game->inventory.invnext, 1);
+  EXPECT_EQ(game->inventory.invload, 0);
 }

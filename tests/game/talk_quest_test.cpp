@@ -28,12 +28,13 @@ class TalkQuest : public talk_test::TalkTest {
     write_talk("староста", "1", {{";1", "0", {"Принеси бинокль."}}});
     write_file("Data\\Levels\\Talks\\lsttalk.tlk",
                {"", "Data\\Sprites\\Talk\\face.bmp", "", "1", ";1", "0", "Спасибо!", ";"});
-    game->questst = "live";
+    game->talkstate.questst = "live";
     game->hero.capacity = 100;
   }
   Lines carried() const {
     Lines names;
-    for (int i = 1; i < game->invnext; ++i) names.push_back(game->invslots[i].name);
+    for (int i = 1; i < game->inventory.invnext; ++i)
+      names.push_back(game->inventory.invslots[i].name);
     return names;
   }
 };
@@ -47,7 +48,7 @@ TEST_F(TalkQuest, PayingExactly1500LeavesNothingAndEndsTheQuest) {
   EXPECT_TRUE(ctl("Image28").visible);
   click("Image28");
   EXPECT_EQ(game->hero.money, 0);
-  EXPECT_EQ(game->questst, "done");
+  EXPECT_EQ(game->talkstate.questst, "done");
   EXPECT_EQ(pickup_lines("каморка"), (Lines{"always", "Нож", "aviable",  //
                                             "once", kBinoculars, "aviable"}));
   EXPECT_EQ(rows("PItems"), (Lines{"Нож", kBinoculars}));
@@ -69,7 +70,7 @@ TEST_F(TalkQuest, AFailedWriteOfTheGroundTakesNeitherMoneyNorGlass) {
     EXPECT_EQ(errors.size(), 1u);
     EXPECT_EQ(game->hero.money, 2000);
     EXPECT_EQ(carried(), (Lines{kGlass}));
-    EXPECT_EQ(game->questst, "live");
+    EXPECT_EQ(game->talkstate.questst, "live");
     EXPECT_EQ(pickup_lines("каморка"), (Lines{"always", "Нож", "aviable"}));
   }
 }
@@ -82,18 +83,18 @@ TEST_F(TalkQuest, GivingTakesTheLastGlassAndNothingWhenNoneIsLeft) {
   EXPECT_TRUE(ctl("Image27").visible);
   click("Image27");
   EXPECT_EQ(carried(), (Lines{kGlass, "Нож"}));
-  EXPECT_EQ(game->questst, "done");
+  EXPECT_EQ(game->talkstate.questst, "done");
   EXPECT_EQ(rows("PItems"), (Lines{"Нож", kBinoculars}));
   EXPECT_FALSE(ctl("Image27").visible);
 
   // The button still on screen after the last glass was dropped: nothing.
-  game->questst = "live";
-  game->invnext = 1;
+  game->talkstate.questst = "live";
+  game->inventory.invnext = 1;
   carry("Нож");
   const Lines ground = pickup_lines("каморка");
   click("Image27");
   EXPECT_EQ(carried(), (Lines{"Нож"}));
-  EXPECT_EQ(game->questst, "live");
+  EXPECT_EQ(game->talkstate.questst, "live");
   EXPECT_EQ(pickup_lines("каморка"), ground);
 }
 
@@ -101,7 +102,7 @@ TEST_F(TalkQuest, TheElderWithTheBinocularsEndsTheGameThroughTheOutro) {
   enter("11");
   pick("tlk", 0);
   EXPECT_EQ(ctl("LocMemo").lines, (Lines{"Принеси бинокль."}));
-  EXPECT_FALSE(game->lasttalk);
+  EXPECT_FALSE(game->talkstate.lasttalk);
   click("Image23");
   EXPECT_FALSE(game->shown(form::Screen::outro));
 
@@ -110,22 +111,22 @@ TEST_F(TalkQuest, TheElderWithTheBinocularsEndsTheGameThroughTheOutro) {
   pick("tlk", 0);
   ASSERT_TRUE(errors.empty()) << errors.front();
   EXPECT_EQ(ctl("LocMemo").lines, (Lines{"Спасибо!"}));
-  EXPECT_TRUE(game->lasttalk);
+  EXPECT_TRUE(game->talkstate.lasttalk);
   click("Image23");
   EXPECT_TRUE(game->shown(form::Screen::outro));
   EXPECT_EQ(ctl("Image36").left, 190);
   EXPECT_FALSE(ctl("Timer2").enabled);
   EXPECT_TRUE(ctl("Timer8").enabled);
-  EXPECT_EQ(game->musicfile, "");
+  EXPECT_EQ(game->soundtrack.musicfile, "");
 
   // 175 ticks slide the picture in and start the closing music ...
   advance(174);
   EXPECT_EQ(ctl("Image36").left, 16);
-  EXPECT_EQ(game->outrostep, 1);
+  EXPECT_EQ(game->slides.outrostep, 1);
   advance(1);
   EXPECT_EQ(ctl("Image36").left, 15);
-  EXPECT_EQ(game->outrostep, 2);
-  EXPECT_EQ(game->musicfile, "Data\\Music\\outro.mp3");
+  EXPECT_EQ(game->slides.outrostep, 2);
+  EXPECT_EQ(game->soundtrack.musicfile, "Data\\Music\\outro.mp3");
   EXPECT_EQ(ctl("outrmemo").top, 540);  // 539.8 rounds to 540
   // ... and about 8300 more scroll the text from 540 up to -1120.
   advance(8296);
@@ -139,7 +140,7 @@ TEST_F(TalkQuest, TheElderWithTheBinocularsEndsTheGameThroughTheOutro) {
   EXPECT_FALSE(game->shown(form::Screen::talk));
   EXPECT_FALSE(ctl("Image23").visible);
   EXPECT_TRUE(ctl("Image36").visible);
-  EXPECT_EQ(game->musicfile, "Data\\Music\\menu.mp3");
+  EXPECT_EQ(game->soundtrack.musicfile, "Data\\Music\\menu.mp3");
 }
 
 }  // namespace

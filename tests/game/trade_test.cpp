@@ -89,15 +89,15 @@ TEST(TradeSalePrice, HalfTheValuePlusTheIntelligenceBonusTimesTheFactor) {
 TEST_F(Trade, OpensWithTheStockTheLevelAllowsAndFactorsWithCommaOrPoint) {
   open();
   EXPECT_EQ(rows("StringGrid1"), (Lines{"Нож", "Гиря"}));  // level 2: not the level-3 line
-  EXPECT_EQ(game->curtrader.gunrate, 0.5);
-  EXPECT_EQ(game->curtrader.artefactrate, 2.0);
+  EXPECT_EQ(game->trading.curtrader.gunrate, 0.5);
+  EXPECT_EQ(game->trading.curtrader.artefactrate, 2.0);
 
   // More than 50 offered lines keep the first 50.
   Lines many;
   for (int i = 0; i < 60; ++i) many.insert(many.end(), {i % 2 ? "Нож" : "Гиря", "0"});
   click("Image38");
   open(many);
-  EXPECT_EQ(game->curtrader.stockcount, 50);
+  EXPECT_EQ(game->trading.curtrader.stockcount, 50);
   EXPECT_EQ(rows("StringGrid1").size(), 50u);
 
   // An empty stock keeps one blank row, and a click on it does nothing.
@@ -117,7 +117,7 @@ TEST_F(Trade, BuyingAtTheCataloguePrice) {
   EXPECT_EQ(buttons(), "1101");
   click("Image30");  // not enough money
   EXPECT_EQ(ctl("Label5").caption, "Не хватает денег !");
-  EXPECT_EQ(game->invnext, 1);
+  EXPECT_EQ(game->inventory.invnext, 1);
 
   game->hero.money = 100;  // exactly the price
   click("Image30");
@@ -141,19 +141,19 @@ TEST_F(Trade, SellingQuotesTheWholeSlotAndMoneyStopsAtItsLimit) {
   open();
   game->addtoinv("Патроны", 100);
   game->addtoinv("Патроны", 100);
-  game->invslots[1].count = 45;  // 45 cartridges in packs of 30: worth 180
+  game->inventory.invslots[1].count = 45;  // 45 cartridges in packs of 30: worth 180
   game->addtoinv("Клад", 100);
   game->showinv();
   game->hero.money = 10;
   pick("PInventory", 0);
-  EXPECT_EQ(game->tradesel, "0");
+  EXPECT_EQ(game->trading.tradesel, "0");
   EXPECT_EQ(ctl("Label28").caption, "Патроны");
   EXPECT_EQ(ctl("Label29").caption, "108");  // Round(90 + 18) at factor 1
   EXPECT_EQ(buttons(), "1011");
   click("Image31");
   EXPECT_EQ(game->hero.money, 118);
   EXPECT_EQ(rows("PInventory"), (Lines{"Клад"}));
-  EXPECT_EQ(game->invload, 1);
+  EXPECT_EQ(game->inventory.invload, 1);
   EXPECT_EQ(ctl("Label5").caption, "Продано");
 
   game->hero.money = core::kInt32Max - 5;
@@ -183,7 +183,7 @@ TEST_F(Trade, TheDetailViewTogglesAndOnlyItsButtonWorksMeanwhile) {
   pick("StringGrid1", 1);
   click("Image29");
   ASSERT_TRUE(errors.empty()) << errors.front();
-  EXPECT_EQ(game->tradeview, "hide");
+  EXPECT_EQ(game->trading.tradeview, "hide");
   EXPECT_TRUE(game->shown(form::Screen::viewer));
   EXPECT_EQ(ctl("PShow").top, 57);
   EXPECT_FALSE(ctl("Image37").visible);
@@ -193,7 +193,7 @@ TEST_F(Trade, TheDetailViewTogglesAndOnlyItsButtonWorksMeanwhile) {
   EXPECT_FALSE(ctl("PInventory").enabled);
   EXPECT_FALSE(ctl("Image38").visible);
   click("Image29");
-  EXPECT_EQ(game->tradeview, "view");
+  EXPECT_EQ(game->trading.tradeview, "view");
   EXPECT_FALSE(game->shown(form::Screen::viewer));
   EXPECT_EQ(buttons(), "1101");
   EXPECT_TRUE(ctl("Image38").visible);

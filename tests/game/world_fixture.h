@@ -134,15 +134,15 @@ class WorldTest : public GameTest {
 
   // Puts an item straight into the next inventory slot.
   void carry(const std::string& name, int weight = 1) {
-    invitem& slot = game->invslots[static_cast<size_t>(game->invnext)];
+    invitem& slot = game->inventory.invslots[static_cast<size_t>(game->inventory.invnext)];
     slot = invitem{};
     slot.name = name;
     slot.count = 1;
     slot.weight = weight;
     slot.state = 100;
     slot.kind = "artefact";
-    game->invnext += 1;
-    game->invload += weight;
+    game->inventory.invnext += 1;
+    game->inventory.invload += weight;
   }
 
   // Loads and shows a location the way the end of the intro does.

@@ -26,7 +26,8 @@ class WorldGround : public world_test::WorldTest {
   Lines file() const { return pickup_lines("склад"); }
   Lines carried() const {
     Lines names;
-    for (int i = 1; i < game->invnext; ++i) names.push_back(game->invslots[i].name);
+    for (int i = 1; i < game->inventory.invnext; ++i)
+      names.push_back(game->inventory.invslots[i].name);
     return names;
   }
 };
@@ -73,7 +74,7 @@ TEST_F(WorldGround, PickupTakesTheFirstUntakenEntryOfTheName) {
   pick("PItems", 0);
   ASSERT_TRUE(errors.empty()) << errors[0];
   EXPECT_EQ(carried(), Lines{"Нож"});
-  EXPECT_EQ(game->invload, 2);
+  EXPECT_EQ(game->inventory.invload, 2);
   EXPECT_EQ(file(), (Lines{"always", "Нож", "unaviable",  //
                            "once", "Нож", "aviable",      //
                            "once", "Фляга", "aviable"}));
@@ -121,7 +122,7 @@ TEST_F(WorldGround, DropAppendsOneEntryAndRefreshesTheView) {
   EXPECT_EQ(rows("PItems"), Lines{"Нож"});
   EXPECT_EQ(ctl("LocMemo").lines, LocFile{}.desc);
   EXPECT_EQ(carried(), Lines{"Камень"});
-  EXPECT_EQ(game->invload, 1);
+  EXPECT_EQ(game->inventory.invload, 1);
   EXPECT_EQ(ctl("Label5").caption, "Бросил вещь");
   EXPECT_EQ(ctl("Timer3").interval, 2000);
   EXPECT_FALSE(exists("data\\levels\\Pickup\\склад.tmp"));
@@ -170,8 +171,8 @@ TEST_F(WorldGround, InterruptedPickupLeavesTheOldOrTheNewFile) {
   int failures = 0;
   for (int step = 1; step < 50; ++step) {
     ground(before);
-    game->invnext = 1;
-    game->invload = 0;
+    game->inventory.invnext = 1;
+    game->inventory.invload = 0;
     errors.clear();
     core::inject_write_fault(step);
     pick("PItems", 1);
@@ -188,8 +189,8 @@ TEST_F(WorldGround, InterruptedPickupLeavesTheOldOrTheNewFile) {
     EXPECT_NE(errors[0].find("Cannot write file"), std::string::npos);
     EXPECT_EQ(rows("PItems"), (Lines{"Нож", "Фляга"}));  // not refreshed
     // The item was not taken: it is still on the ground, so not carried.
-    EXPECT_EQ(game->invnext, 1) << "step " << step;
-    EXPECT_EQ(game->invload, 0) << "step " << step;
+    EXPECT_EQ(game->inventory.invnext, 1) << "step " << step;
+    EXPECT_EQ(game->inventory.invload, 0) << "step " << step;
   }
   // Create, three lines, flush, sync, close, rename.
   EXPECT_EQ(failures, 8);

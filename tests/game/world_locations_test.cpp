@@ -204,7 +204,7 @@ TEST_F(WorldLocations, QuestButtonsOfTheBackRoom) {
   LocFile f;
   f.place = "Каморка";
   write_loc("k", f);
-  game->questst = "live";
+  game->talkstate.questst = "live";
 
   game->hero.money = 1499;
   enter("k");
@@ -218,14 +218,14 @@ TEST_F(WorldLocations, QuestButtonsOfTheBackRoom) {
   EXPECT_TRUE(ctl("Image28").visible);
   EXPECT_TRUE(ctl("Image27").visible);
 
-  game->questst = "done";
+  game->talkstate.questst = "done";
   write_file("Data\\Levels\\Locations\\done.loc", {"Дело сделано."});
   enter("k");
   EXPECT_FALSE(ctl("Image28").visible);
   EXPECT_FALSE(ctl("Image27").visible);
 
   // Elsewhere the buttons stay hidden whatever the money and inventory.
-  game->questst = "live";
+  game->talkstate.questst = "live";
   f.place = "каморка";
   write_loc("k", f);
   enter("k");
@@ -238,7 +238,7 @@ TEST_F(WorldLocations, InventorySearchLooksOnlyAtUsedSlots) {
   carry("Стеклышко света");
   EXPECT_TRUE(game->itmsrsh("Стеклышко света"));
   EXPECT_FALSE(game->itmsrsh("стеклышко света"));
-  game->invnext = 2;  // slot 2 is no longer in use
+  game->inventory.invnext = 2;  // slot 2 is no longer in use
   EXPECT_FALSE(game->itmsrsh("Стеклышко света"));
   EXPECT_TRUE(game->itmsrsh("Нож"));
 }
@@ -250,19 +250,19 @@ TEST_F(WorldLocations, FinishedQuestReplacesTheBackRoomDescription) {
   write_file("Data\\Levels\\Locations\\dead.loc", {"Тело остыло.", "Тихо."});
   write_file("Data\\Levels\\Locations\\done.loc", {"Всё кончено."});
 
-  game->questst = "dead";
+  game->talkstate.questst = "dead";
   enter("k");
   EXPECT_EQ(ctl("LocMemo").lines, (std::vector<std::string>{"Тело остыло.", "Тихо."}));
-  game->questst = "done";
+  game->talkstate.questst = "done";
   enter("k");
   EXPECT_EQ(ctl("LocMemo").lines, std::vector<std::string>{"Всё кончено."});
-  game->questst = "live";
+  game->talkstate.questst = "live";
   enter("k");
   EXPECT_EQ(ctl("LocMemo").lines, f.desc);
 
   // A missing text is an error at its step: the memo is left empty.
   std::filesystem::remove(*root.find("Data\\Levels\\Locations\\dead.loc"));
-  game->questst = "dead";
+  game->talkstate.questst = "dead";
   enter("k");
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_NE(errors[0].find("dead.loc"), std::string::npos);
@@ -330,7 +330,7 @@ TEST_F(WorldLocations, MusicRestartsOnlyForADifferentText) {
   write_loc("c", c);
 
   enter("a");
-  EXPECT_EQ(game->curmusic, "Data\\Music\\wind.mp3");
+  EXPECT_EQ(game->soundtrack.curmusic, "Data\\Music\\wind.mp3");
   ASSERT_EQ(music.streams.size(), 1u);
   EXPECT_TRUE(music.streams[0].playing);
   EXPECT_TRUE(music.streams[0].loop);
@@ -343,10 +343,10 @@ TEST_F(WorldLocations, MusicRestartsOnlyForADifferentText) {
   ASSERT_EQ(music.streams.size(), 2u);
   EXPECT_FALSE(music.streams[0].playing);
   EXPECT_TRUE(music.streams[1].playing);
-  EXPECT_EQ(game->curmusic, "data\\music\\WIND.mp3");
+  EXPECT_EQ(game->soundtrack.curmusic, "data\\music\\WIND.mp3");
 
-  // An emptied curmusic restarts the same music.
-  game->curmusic.clear();
+  // An emptied soundtrack.curmusic restarts the same music.
+  game->soundtrack.curmusic.clear();
   enter("c");
   EXPECT_EQ(music.streams.size(), 3u);
 }
@@ -357,7 +357,7 @@ TEST_F(WorldLocations, MissingMusicIsSilenceWithoutAnError) {
   write_loc("1", f);
   enter("1");
   EXPECT_TRUE(errors.empty());
-  EXPECT_EQ(game->curmusic, "Data\\Music\\none.mp3");
+  EXPECT_EQ(game->soundtrack.curmusic, "Data\\Music\\none.mp3");
   EXPECT_EQ(ctl("LocMemo").lines, f.desc);
   EXPECT_EQ(music.playing(), "");
 }

@@ -34,8 +34,8 @@ void check_inventory(Context& ctx) {
   // character cannot carry is left out with "Перегружен !".
   Game& g = ctx.game();
   try {
-    g.invnext = 1;
-    g.invload = 0;
+    g.inventory.invnext = 1;
+    g.inventory.invload = 0;
     g.loadhero();
     g.setgun(catalogue::kHands, 0, 100);
     g.setarmor(catalogue::kClothes, 2, 100);
