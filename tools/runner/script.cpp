@@ -137,6 +137,7 @@ void ScriptRunner::print_parts(const std::string& view, const std::vector<std::s
   std::vector<std::pair<std::string, json::Value>> parts;
   if (!first.empty()) parts.emplace_back(first, *json::select(*tree, first));
   for (const std::string& path : paths) {
+    if (path == first) continue;  // printed already
     std::optional<json::Value> part = json::select(*tree, path);
     if (!part) {
       out_ << "unknown: " << prefix << path << "\n";
