@@ -1,12 +1,22 @@
 #pragma once
-// The engine: the game's state records and every rule, as methods of one
-// object that owns the headless window model. Handlers are named after the
-// control and the event (Image18Click, Timer2Timer); the rules after what they
-// do (setloc, addtoinv). Each subsystem's methods live in its own folder:
-//   shell/        character, status panel, message line, menu, new game, intro, music
-//   progression/  clock, needs, death
-//   world/        locations, ground items
-//   items/        catalogue, viewer, inventory, use and equip
+// The engine: one object that owns the headless window model, one record per
+// subsystem, and every rule as a method. Handlers are named after the control
+// and the event (Image18Click, Timer2Timer); the rules after what they do
+// (setloc, addtoinv). Each subsystem keeps its record's type, with its one
+// field list (fields(record, f): what `state` prints), in its own folder, and
+// its methods in files there:
+//   shell/        character (rmkin), status panel, message line, window, menu,
+//                 new game, intro and outro (SlideState), music (MusicState)
+//   progression/  clock and calendar (CalendarState), needs, death, level-up (LevelUpState)
+//   world/        locations (location, deadcount), ground items, conversations
+//                 and the quest (TalkState)
+//   items/        catalogue, viewer, inventory (InventoryState), use and equip
+//   combat/       encounters, fight loop, victory and escape (CombatState)
+//   trade/        traders, buying and selling (TradeState)
+// Death and a new game go through one path each: death parks every screen of
+// the screen table but its own and stops every timer but its own; a new game
+// (reset_game) puts every control but the menu's back as the started window
+// had it and every record back to its initial values.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -153,7 +163,6 @@ class Game {
   void addtoground(const std::vector<std::string>& names);
   void dropitem(int slot);
   void newgame();
-  bool itmsrsh(const std::string& name) const;
 
   // ---- items: viewer (viewer.cpp) ----
   void showitem(const std::string& name, int count, int integrity);
@@ -174,7 +183,8 @@ class Game {
   void remove_slot(int slot, int64_t load) noexcept;
   void showinv();
   void setinv();
-  void PInventoryClick();
+  // Whether an item of that name is carried.
+  bool itmsrsh(const std::string& name) const;
   void Image24Click();
   void Image25Click();
   void Image26Click();
@@ -182,6 +192,9 @@ class Game {
   int64_t slotload(int slot) const;
   // Whether addtoinv would take the item, with used slot `removed` gone first (0: none).
   bool hasroom(const catitem& item, int removed) const;
+
+  // ---- the inventory list's click, by mode: view, use, drop, sell (inventory_click.cpp) ----
+  void PInventoryClick();
 
   // ---- items: use and equip (use.cpp, equip.cpp) ----
   void useitem(int slot);

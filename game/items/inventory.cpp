@@ -103,24 +103,10 @@ void Game::setinv() {
   }
 }
 
-void Game::PInventoryClick() {
-  const int r = form["PInventory"].row;
-  if (r < 0 || r + 1 >= inventory.invnext) return;  // the empty row of an empty inventory
-  const int slot = r + 1;
-  if (inventory.invmode == "use") {
-    useitem(slot);
-    if (hero.ready > 0) hero.ready = 0;
-  } else if (inventory.invmode == "drop") {
-    dropitem(slot);
-    if (hero.ready > 0) hero.ready = 0;
-  } else if (inventory.invmode == "view") {
-    const invitem s = inventory.invslots[slot];
-    showitem(s.name, s.count, s.state);
-    open_viewer();
-  } else if (inventory.invmode == "trade") {
-    trading.tradesel = str(r);
-    wantsell(r);
-  }
+bool Game::itmsrsh(const std::string& name) const {
+  for (int i = 1; i < inventory.invnext && i < static_cast<int>(inventory.invslots.size()); ++i)
+    if (inventory.invslots[static_cast<size_t>(i)].name == name) return true;
+  return false;
 }
 
 namespace {

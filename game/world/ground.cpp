@@ -58,12 +58,6 @@ std::vector<std::string> with_item_laid_down(const core::DataRoot& root, const s
 
 }  // namespace
 
-bool Game::itmsrsh(const std::string& name) const {
-  for (int i = 1; i < inventory.invnext && i < static_cast<int>(inventory.invslots.size()); ++i)
-    if (inventory.invslots[static_cast<size_t>(i)].name == name) return true;
-  return false;
-}
-
 void Game::setitems() {
   form::Control& ground = form["PItems"];
   ground.set_row_count(1);

@@ -372,9 +372,10 @@ TEST_F(CombatFight, TickDrawsBarsAndRunsTheSpriteToAndFro) {
 TEST_F(CombatFight, AFailedFightMapWriteNeverOffersTheOnceFightAgain) {
   write_file(kFightMap, {});
   enter("once", "x");
-  core::inject_write_fault(1);
-  click("Image21");
-  core::inject_write_fault(0);
+  {
+    test_support::ScopedWriteFault fault(1);
+    click("Image21");
+  }
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_TRUE(game->shown(form::Screen::fight));
   EXPECT_FALSE(ctl("Image21").visible);
