@@ -56,20 +56,51 @@ MainWindow::~MainWindow() {
 
 void MainWindow::create_widgets() {
   for (form::Control& c : game_.form.controls()) {
-    QWidget* parent = this;
-    if (auto it = by_name_.find(c.parent); !c.parent.empty() && it != by_name_.end()) {
-      if (QWidget* panel = bound_[it->second].widget) parent = panel;
-    }
-    size_t index = bound_.size();
+    by_name_[c.name] = bound_.size();
     ui::BoundControl bound;
     bound.control = &c;
-    bound.widget = ui::create_widget(c, parent);
     bound_.push_back(std::move(bound));
-    by_name_[c.name] = index;
-    if (QWidget* w = bound_[index].widget) {
-      w->raise();  // later controls lie above earlier ones
-      connect_input(index);
+  }
+  create_shown_widgets();
+}
+
+namespace {
+// A screen that lies outside the client area (parked): its widgets wait
+// until it is first brought on screen.
+bool parked(const form::Control& c) {
+  return c.left >= form::kClientWidth || c.top >= form::kClientHeight || c.left + c.width <= 0 ||
+         c.top + c.height <= 0;
+}
+}  // namespace
+
+void MainWindow::create_shown_widgets() {
+  if (pending_ == 0 && !bound_.empty() && widgets_made_) return;
+  widgets_made_ = true;
+  pending_ = 0;
+  bool new_screen = false;
+  for (size_t index = 0; index < bound_.size(); ++index) {
+    ui::BoundControl& b = bound_[index];
+    const form::Control& c = *b.control;
+    if (b.widget || c.kind == Kind::Timer) continue;
+    QWidget* parent = this;
+    if (auto it = by_name_.find(c.parent); !c.parent.empty() && it != by_name_.end()) {
+      parent = bound_[it->second].widget;
+    } else if (c.kind == Kind::Panel && parked(c)) {
+      parent = nullptr;
     }
+    if (!parent) {
+      pending_ += 1;
+      continue;
+    }
+    b.widget = ui::create_widget(c, parent);
+    b.widget->raise();  // later controls lie above earlier ones
+    connect_input(index);
+    new_screen = new_screen || parent == this;
+  }
+  // A screen made later than those after it in the design goes back under them.
+  if (new_screen && !bound_.empty()) {
+    for (ui::BoundControl& b : bound_)
+      if (b.widget && b.widget->parentWidget() == this) b.widget->raise();
   }
 }
 
@@ -326,6 +357,7 @@ void MainWindow::sync() {
     return;
   }
   sync_window();
+  create_shown_widgets();
   for (ui::BoundControl& bound : bound_) ui::sync_widget(bound);
   sync_focus();
   state_file_.update(game_);
