@@ -24,7 +24,9 @@ fail() {
   failed=1
 }
 root=$work/root
-for f in usr/bin/vetrovay usr/bin/vetrovay-run usr/bin/vetrovay-check; do
+# The programs where this build installs them (scripts/package: /usr/games).
+bindir=$(sed -n 's/^CMAKE_INSTALL_BINDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+for f in "usr/$bindir/vetrovay" "usr/$bindir/vetrovay-run" "usr/$bindir/vetrovay-check"; do
   [ -x "$root/$f" ] || fail "$f is not in the package"
   file -b "$root/$f" | grep -q "not stripped" && fail "$f is not stripped"
 done
