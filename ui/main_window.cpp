@@ -64,17 +64,8 @@ void MainWindow::create_widgets() {
   create_shown_widgets();
 }
 
-namespace {
-// A screen that lies outside the client area (parked): its widgets wait
-// until it is first brought on screen.
-bool parked(const form::Control& c) {
-  return c.left >= form::kClientWidth || c.top >= form::kClientHeight || c.left + c.width <= 0 ||
-         c.top + c.height <= 0;
-}
-}  // namespace
-
 void MainWindow::create_shown_widgets() {
-  if (pending_ == 0 && !bound_.empty() && widgets_made_) return;
+  if (widgets_made_ && pending_ == 0) return;
   widgets_made_ = true;
   pending_ = 0;
   bool new_screen = false;
@@ -85,8 +76,8 @@ void MainWindow::create_shown_widgets() {
     QWidget* parent = this;
     if (auto it = by_name_.find(c.parent); !c.parent.empty() && it != by_name_.end()) {
       parent = bound_[it->second].widget;
-    } else if (c.kind == Kind::Panel && parked(c)) {
-      parent = nullptr;
+    } else if (c.kind == Kind::Panel && !game_.form.onscreen(c)) {
+      parent = nullptr;  // parked, hidden or covered (the play screen under the menu)
     }
     if (!parent) {
       pending_ += 1;
@@ -98,7 +89,7 @@ void MainWindow::create_shown_widgets() {
     new_screen = new_screen || parent == this;
   }
   // A screen made later than those after it in the design goes back under them.
-  if (new_screen && !bound_.empty()) {
+  if (new_screen) {
     for (ui::BoundControl& b : bound_)
       if (b.widget && b.widget->parentWidget() == this) b.widget->raise();
   }

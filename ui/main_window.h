@@ -45,7 +45,7 @@ class MainWindow : public QWidget {
  private:
   void create_widgets();
   // Makes the widgets of every screen on screen that has none yet, so the
-  // screens parked at the start cost nothing until first shown.
+  // screens parked or covered at the start cost nothing until first shown.
   void create_shown_widgets();
   void connect_input(size_t index);
   // Runs one event of the player's in the game, then brings the window and
