@@ -174,8 +174,10 @@ void viewer_panel(Builder& b) {
   Control& memo = b.memo("Memo1", 197, 8, 185, 145);
   memo.background = medium_grey;
   memo.font = font(kTimes, 12, false, navy);
+  // Long lines wrap instead of running out of sight, so the memo needs no
+  // horizontal scroll bar.
   memo.scroll_vertical = true;
-  memo.scroll_horizontal = true;
+  memo.word_wrap = true;
   b.image("Image37", 64, 132, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\close_n.bmp";
 }
 

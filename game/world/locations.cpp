@@ -149,8 +149,10 @@ void Game::setloc() {
   if (questst == "done" && loc.place == quest::kBackRoom) show_text(root, memo, kDoneText);
 
   // 17-18. The fight button stays hidden unless the fight decision offers it.
+  // Once the hermit has made his deal he has nothing left to fight over.
   form["Image21"].visible = false;
   if (loc.fgt == "no") return;
+  if (questst == "done" && loc.place == quest::kBackRoom) return;
 
   encounter();
 }

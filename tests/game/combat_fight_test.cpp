@@ -287,8 +287,7 @@ TEST_F(CombatFight, VictoryInTheBackRoomLeavesTheBinoculars) {
   EXPECT_EQ(count("Найдено денег: 0"), 1);
   game->tick("Timer1");
   EXPECT_EQ(count("Бой закончен !"), 1);
-  EXPECT_EQ(ctl("LocMemo").lines.front(),
-            "Каморка пуста. Отшельник лежит у стены, приборы разбиты.");
+  EXPECT_EQ(ctl("LocMemo").lines.front(), read_lines("Data\\Levels\\Locations\\dead.loc").front());
   EXPECT_FALSE(ctl("Timer1").enabled);
   EXPECT_TRUE(game->shown(form::Screen::location));
   EXPECT_EQ(game->questst, "dead");

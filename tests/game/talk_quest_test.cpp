@@ -56,6 +56,24 @@ TEST_F(TalkQuest, PayingExactly1500LeavesNothingAndEndsTheQuest) {
   EXPECT_EQ(ctl("Label24").caption, "Деньги:  0 p");
 }
 
+TEST_F(TalkQuest, TheHermitOffersNoFightOnceTheDealIsDone) {
+  world_test::LocFile room;
+  room.place = "Каморка";
+  room.pkp = "каморка";
+  room.fgt = "отшельник";
+  room.fgtstart = "button";
+  room.fgtonce = "once";
+  write_loc("11", room);
+  write_file("Data\\Levels\\Fights\\fight.map", {});
+  for (const char* state : {"live", "done"}) {
+    SCOPED_TRACE(state);
+    game->questst = state;
+    enter("11");
+    EXPECT_EQ(ctl("Image21").visible, game->questst == "live");
+  }
+  EXPECT_EQ(errors, Lines{});
+}
+
 TEST_F(TalkQuest, AFailedWriteOfTheGroundTakesNeitherMoneyNorGlass) {
   game->hero.money = 2000;
   carry(kGlass);
