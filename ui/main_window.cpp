@@ -240,6 +240,8 @@ bool MainWindow::list_mouse(size_t index, QEvent* event) {
 
 void MainWindow::dispatch(const std::function<void()>& event) {
   if (closing_ || runtime_.quitting()) return;
+  if (timers_) timers_->catch_up();
+  if (closing_ || runtime_.quitting()) return;
   try {
     event();
   } catch (const std::exception& e) {
@@ -296,7 +298,7 @@ void MainWindow::toggle_full_screen() {
 }
 
 void MainWindow::start_timers() {
-  if (timers_) timers_->reschedule();
+  if (timers_) timers_->start();
 }
 
 void MainWindow::shut_down() {
@@ -334,7 +336,6 @@ void MainWindow::sync() {
 void MainWindow::show_now() {
   if (closing_) return;
   sync();
-  if (timers_) timers_->note_changes();
   repaint();
   if (full_screen_) full_screen_->viewport()->repaint();
 }

@@ -30,9 +30,9 @@ blank followed by '#'.
                        exits), mute; one that presses nothing prints
                        "refused: KEY"
   dblclick X Y         double click at window point X Y; each click goes to the
-                       control on top there at that moment, and a second click
-                       that would land on another control than the first is
-                       refused
+                       control on top there at that moment (on a list, the
+                       row under the point), and a second click that would
+                       land on another control than the first is refused
   wait MS              let MS milliseconds of virtual time pass (at most
                        86400000, one day)
   show CONTROL         print the control as one JSON object (radio buttons with
@@ -50,7 +50,8 @@ of the input or when the game exits.
 )";
 
 ScriptRunner::ScriptRunner(const core::DataRoot& root, std::ostream& out)
-    : out_(out), game_(root, rt_, music_), scheduler_(game_.form, 1) {
+    : out_(out), game_(root, rt_, music_), scheduler_(game_.form) {
+  scheduler_.follow_waits(rt_);
   game_.on_error = [this](const std::string& message) { out_ << "error: " << message << "\n"; };
   game_.handle([this] { game_.FormCreate(); });
   after_event();
@@ -65,9 +66,7 @@ void ScriptRunner::refused(const std::string& what) {
 }
 
 void ScriptRunner::wait(int64_t ms) {
-  scheduler_.run_until(
-      rt_.now, rt_.now + ms, [this](const std::string& timer) { game_.tick(timer); },
-      [this] { return rt_.quit_requested; });
+  scheduler_.pass(rt_, ms, [this](const std::string& timer) { game_.tick(timer); });
 }
 
 namespace {
@@ -203,7 +202,12 @@ bool ScriptRunner::run(const std::string& raw) {
       for (Press how : {Press::single, Press::second_of_double}) {
         const form::Control* c = game_.form.control_at(static_cast<int>(*x), static_cast<int>(*y));
         const std::string name = c ? c->name : std::to_string(*x) + " " + std::to_string(*y);
-        if (!c || !game_.click(name, how)) refused(name);
+        // On a list each click picks the row under the point, as in the window.
+        const bool done =
+            c && (c->kind == form::Kind::List
+                      ? game_.pick(name, game_.form.row_at(*c, static_cast<int>(*y)), how)
+                      : game_.click(name, how));
+        if (!done) refused(name);
         after_event();
         if (rt_.quit_requested) break;
       }
