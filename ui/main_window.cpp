@@ -115,6 +115,12 @@ void MainWindow::connect_input(size_t index) {
       break;
     }
     case Kind::Panel:
+      // A panel the game answers a click on (the outro's): as an image.
+      if (game_.has_click_handler(name)) {
+        w->installEventFilter(this);
+        mouse_targets_[w] = index;
+      }
+      break;
     case Kind::Timer:
       break;
   }
