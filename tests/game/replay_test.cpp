@@ -99,46 +99,50 @@ std::string play(const std::vector<Step>& script, const std::string& name) {
   return out.str();
 }
 
-// Builds a seeded random script around the routes every script takes.
+// The route every script takes, one step a word: a control to click,
+// LIST:ROW to pick, =TEXT to type the name, ~LOW-HIGH to wait a random time,
+// ?KEY to press a key one time in three.
+constexpr const char* kRoute =
+    "~3000-3000 =Тест BitBtn1 ~0-3000 BitBtn5 "
+    // the trader on the square: a stock line, its detail, buy and leave
+    "Image15 Image15 Image20 StringGrid1:3 Image29 Image30 Image29 Image32 Image38 "
+    // the elder, the glass from the pit, the hermit, the elder and the outro,
+    // ended by its own time or early by the player
+    "Image17 Image15 tlk:0 Image18 tlk:1 Image23 Image18 Image18 Image16 Image18 PItems:0 "
+    "Image17 Image15 Image18 Image18 Image27 PItems:1 Image17 Image17 Image17 Image17 tlk:0 "
+    "Image23 ~20000-130000 ?escape ~130000-130000 "
+    // a new game: the knife against the stray dog, the level-up
+    "~3000-3000 =Второй BitBtn1 ~0-3000 BitBtn5 Image25 PInventory:0 Image15 Image15 Image17 "
+    "Image21";
+
+// Builds a seeded random script along the route.
 class ScriptMaker {
  public:
   explicit ScriptMaker(uint32_t seed) : random_(seed) {}
 
   std::vector<Step> make() {
-    new_game("Тест");
-    // The trader on the square: a stock line, its detail, buy and leave.
-    steps({"Image15", "Image15", "Image20"});
-    pick("StringGrid1", 3);
-    steps({"Image29", "Image30", "Image29", "Image32", "Image38"});
-    // The village's elder, the glass from the pit, the hermit, the elder.
-    steps({"Image17", "Image15"});
-    pick("tlk", 0);
-    steps({"Image18"});
-    pick("tlk", 1);
-    steps({"Image23", "Image18", "Image18", "Image16", "Image18"});
-    pick("PItems", 0);
-    steps({"Image17", "Image15", "Image18", "Image18", "Image27"});
-    pick("PItems", 1);
-    steps({"Image17", "Image17", "Image17", "Image17"});
-    pick("tlk", 0);
-    steps({"Image23"});
-    // The outro, ended by its own time or early by the player.
-    wait(between(20000, 130000));
-    if (chance(3)) add({Step::key, "escape"});
-    wait(130000);
-    // A new game: the knife, the stray dog, the level-up.
-    new_game("Второй");
-    steps({"Image25"});
-    pick("PInventory", 0);
-    steps({"Image15", "Image15", "Image17", "Image21"});
+    std::istringstream route(kRoute);
+    for (std::string w; route >> w;) {
+      if (w[0] == '~') {
+        wait(between(std::stoi(w.substr(1)), std::stoi(w.substr(w.find('-') + 1))));
+      } else if (w[0] == '=') {
+        add({Step::type, w.substr(1)});
+      } else if (w[0] == '?') {
+        if (chance(3)) add({Step::key, w.substr(1)});
+      } else if (const size_t colon = w.find(':'); colon != std::string::npos) {
+        step({Step::pick, w.substr(0, colon), std::stoi(w.substr(colon + 1))});
+      } else {
+        step({Step::click, w});
+      }
+    }
     for (int i = 0; i < 9; ++i) {
       wait(between(500, 5000));
-      steps({"Image9"});
+      step({Step::click, "Image9"});
     }
     wait(between(1000, 4000));
     const char* levelup[] = {"Button15", "Button16", "Button17", "Button18", "Button19",
                              "Button20", "Button21", "Button22", "Image22"};
-    for (int i = 0; i < 40; ++i) steps({levelup[between(0, 8)]});
+    for (int i = 0; i < 40; ++i) step({Step::click, levelup[between(0, 8)]});
     wait(between(0, 30000));
     return std::move(script_);
   }
@@ -148,22 +152,9 @@ class ScriptMaker {
   bool chance(int one_in) { return between(1, one_in) == 1; }
   void add(Step s) { script_.push_back(std::move(s)); }
   void wait(int ms) { add({Step::wait, "wait", ms}); }
-  void pick(const std::string& list, int row) {
-    add({Step::pick, list, row});
+  void step(Step s) {
+    add(std::move(s));
     noise();
-  }
-  void steps(std::initializer_list<const char*> controls) {
-    for (const char* c : controls) {
-      add({Step::click, c});
-      noise();
-    }
-  }
-  void new_game(const std::string& name) {
-    wait(3000);
-    add({Step::type, name});
-    steps({"BitBtn1"});
-    wait(between(0, 3000));
-    steps({"BitBtn5"});
   }
   // Now and then a wait, a key, an attack, a pickup, or a look at an item
   // closed again: input that may or may not hit, and keeps to the route.
