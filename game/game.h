@@ -90,6 +90,7 @@ class Game {
   int introstep = 0;
   int outrostep = 0;
   double outropos = 0;
+  int64_t outrostart = 0;  // the engine's clock when the outro started
   // music
   static constexpr int kMusicVolume = 30;
   bool muted = false;  // the player's mute key
@@ -272,6 +273,9 @@ class Game {
   // ---- shell: outro (shell/outro.cpp) ----
   void start_outro();
   void Timer8Timer();
+  // Escape or a click on the outro: ends it as its natural end does.
+  void outroClick();
+  void end_outro();
 
  private:
   void register_handlers();
@@ -279,7 +283,6 @@ class Game {
   // on the control the first one hit. Moves the keyboard focus.
   bool accept_click(const std::string& control, Press how);
   std::string last_click_;
-  std::vector<std::string> rows_at_click_;  // of the list last picked, before the pick
   std::unordered_map<std::string, void (Game::*)()> clicks_;
   std::unordered_map<std::string, void (Game::*)()> timers_;
 };

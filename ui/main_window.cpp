@@ -137,6 +137,12 @@ void MainWindow::connect_input(size_t index) {
       break;
     }
     case Kind::Panel:
+      // A panel the game answers a click on (the outro's): as an image.
+      if (game_.has_click_handler(name)) {
+        w->installEventFilter(this);
+        mouse_targets_[w] = index;
+      }
+      break;
     case Kind::Timer:
       break;
   }
@@ -262,6 +268,8 @@ bool MainWindow::list_mouse(size_t index, QEvent* event) {
 
 void MainWindow::dispatch(const std::function<void()>& event) {
   if (closing_ || runtime_.quitting()) return;
+  if (timers_) timers_->catch_up();
+  if (closing_ || runtime_.quitting()) return;
   try {
     event();
   } catch (const std::exception& e) {
@@ -318,7 +326,7 @@ void MainWindow::toggle_full_screen() {
 }
 
 void MainWindow::start_timers() {
-  if (timers_) timers_->reschedule();
+  if (timers_) timers_->start();
 }
 
 void MainWindow::shut_down() {
@@ -357,7 +365,6 @@ void MainWindow::sync() {
 void MainWindow::show_now() {
   if (closing_) return;
   sync();
-  if (timers_) timers_->note_changes();
   repaint();
   if (full_screen_) full_screen_->viewport()->repaint();
 }

@@ -398,7 +398,7 @@ Form build_form() {
   b.timer("Timer5", 1, true);
   b.timer("Timer6", 20000, false);
   b.timer("Timer7", 10000, false);
-  b.timer("Timer8", 1, false);
+  b.timer("Timer8", 20, false);  // a frame of the outro, which is paced by time
   return f;
 }
 

@@ -4,6 +4,7 @@
 
 #include "support/write_fault.h"
 #include "talk_fixture.h"
+#include "tools/runner/json.h"
 
 using talk_test::Lines;
 
@@ -137,20 +138,24 @@ TEST_F(TalkQuest, TheElderWithTheBinocularsEndsTheGameThroughTheOutro) {
   EXPECT_TRUE(ctl("Timer8").enabled);
   EXPECT_EQ(game->musicfile, "");
 
-  // 175 ticks slide the picture in and start the closing music ...
-  advance(174);
+  // The picture slides a pixel every 20 ms and starts the closing music ...
+  advance(3480);
   EXPECT_EQ(ctl("Image36").left, 16);
   EXPECT_EQ(game->outrostep, 1);
-  advance(1);
+  advance(20);
   EXPECT_EQ(ctl("Image36").left, 15);
   EXPECT_EQ(game->outrostep, 2);
   EXPECT_EQ(game->musicfile, "Data\\Music\\outro.mp3");
-  EXPECT_EQ(ctl("outrmemo").top, 540);  // 539.8 rounds to 540
-  // ... and about 8300 more scroll the text from 540 up to -1120.
-  advance(8296);
+  EXPECT_EQ(ctl("outrmemo").top, 540);
+  // ... then the text scrolls 14 pixels a second from 540 up to -1120.
+  advance(60000);
+  EXPECT_EQ(ctl("outrmemo").top, -300);
+  advance(58520);
   EXPECT_TRUE(game->shown(form::Screen::outro));
   EXPECT_EQ(ctl("outrmemo").top, -1119);
-  advance(1);
+  const int64_t end = rt.now + 20;
+  advance(20);
+  EXPECT_EQ(rt.now, end + 3000);  // three seconds before the menu
   EXPECT_TRUE(game->shown(form::Screen::menu));
   EXPECT_FALSE(game->shown(form::Screen::outro));
   EXPECT_FALSE(ctl("Timer8").enabled);
@@ -159,6 +164,32 @@ TEST_F(TalkQuest, TheElderWithTheBinocularsEndsTheGameThroughTheOutro) {
   EXPECT_FALSE(ctl("Image23").visible);
   EXPECT_TRUE(ctl("Image36").visible);
   EXPECT_EQ(game->musicfile, "Data\\Music\\menu.mp3");
+}
+
+TEST_F(TalkQuest, EscapeOrAClickEndsTheOutroAsItsNaturalEndDoes) {
+  enter("11");
+  carry(kBinoculars);
+  pick("tlk", 0);
+  click("Image23");
+  advance(125000);
+  ASSERT_TRUE(game->shown(form::Screen::menu));
+  auto everything = [this] {
+    std::string all = game->musicfile + "\n" + std::to_string(game->outrostep) + " " +
+                      std::to_string(game->outropos) + "\n";
+    for (const form::Control& c : game->form.controls()) all += control_json(game->form, c) + "\n";
+    return all;
+  };
+  const std::string natural = everything();
+  for (const char* way : {"escape", "outro", "Image36", "outrmemo"}) {
+    game->start_outro();
+    scheduler->sync(rt.now);
+    advance(way[0] == 'o' ? 40000 : 1000);  // while the picture slides or the text scrolls
+    const int64_t before = rt.now;
+    EXPECT_TRUE(std::string(way) == "escape" ? game->key(Key::escape) : game->click(way)) << way;
+    EXPECT_EQ(rt.now, before + 3000) << way;
+    EXPECT_EQ(everything(), natural) << way;
+    EXPECT_FALSE(game->key(Key::escape)) << "the menu takes no Escape";
+  }
 }
 
 }  // namespace

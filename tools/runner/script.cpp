@@ -38,7 +38,8 @@ four digits after the point.
 }  // namespace
 
 ScriptRunner::ScriptRunner(const core::DataRoot& root, std::ostream& out)
-    : out_(out), game_(root, rt_, music_), scheduler_(game_.form, 1) {
+    : out_(out), game_(root, rt_, music_), scheduler_(game_.form) {
+  scheduler_.follow_waits(rt_);
   game_.on_error = [this](const std::string& message) { out_ << "error: " << message << "\n"; };
   game_.handle([this] { game_.FormCreate(); });
   after_event();
@@ -53,9 +54,7 @@ void ScriptRunner::refused(const std::string& what) {
 }
 
 void ScriptRunner::wait(int64_t ms) {
-  scheduler_.run_until(
-      rt_.now, rt_.now + ms, [this](const std::string& timer) { game_.tick(timer); },
-      [this] { return rt_.quit_requested; });
+  scheduler_.pass(rt_, ms, [this](const std::string& timer) { game_.tick(timer); });
 }
 
 namespace {
@@ -205,9 +204,9 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
        }},
       {"dblclick", "dblclick X Y",
        "double click at window point X Y; each click goes to the\n"
-       "control on top there at that moment, and a second click\n"
-       "that would land on another control than the first is\n"
-       "refused",
+       "control on top there at that moment (on a list, the row\n"
+       "under the point), and a second click that would land on\n"
+       "another control than the first is refused",
        [](R& r, const Call& c) {
          const auto x = c.args.size() == 2 ? number_word(c.args[0]) : std::nullopt;
          const auto y = c.args.size() == 2 ? number_word(c.args[1]) : std::nullopt;
@@ -217,12 +216,19 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
            const form::Control* at =
                r.game_.form.control_at(static_cast<int>(*x), static_cast<int>(*y));
            const std::string name = at ? at->name : std::to_string(*x) + " " + std::to_string(*y);
-           if (!at || !r.game_.click(name, how)) r.refused(name);
+           // On a list each click picks the row under the point, as in the window.
+           const bool done =
+               at && (at->kind == form::Kind::List
+                          ? r.game_.pick(name, r.game_.form.row_at(*at, static_cast<int>(*y)), how)
+                          : r.game_.click(name, how));
+           if (!done) r.refused(name);
            r.after_event();
            if (r.rt_.quit_requested) break;
          }
        }},
-      {"wait", "wait MS", "let MS milliseconds of virtual time pass (at most\n86400000, one day)",
+      {"wait", "wait MS",
+       "let MS milliseconds of virtual time pass (at most\n86400000, one day); a handler's own "
+       "blocking waits\nspend it",
        [](R& r, const Call& c) {
          const auto ms = c.args.size() == 1 ? number_word(c.args[0]) : std::nullopt;
          if (!ms || *ms < 0 || *ms > kMaxWait)
