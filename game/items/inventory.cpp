@@ -3,6 +3,7 @@
 #include "core/checked.h"
 #include "core/convert.h"
 #include "core/data_reader.h"
+#include "game/form/sprites.h"
 #include "game/game.h"
 
 using core::str;
@@ -11,7 +12,7 @@ namespace {
 
 constexpr int kSlots = 100;
 constexpr const char* kStartFile = "Data\\Config\\inventory.cfg";
-constexpr const char* kButtons = "Data\\Sprites\\Buttons\\";
+constexpr const char* kButtons = form::kButtonFolder;
 
 }  // namespace
 

@@ -176,7 +176,7 @@ const BadInput kCases[] = {
     {"PartnerFileMissing",
      loc2([](LocFile& f) { f.talks = "призрак"; }),
      {"right", "pick 0", "pick 1", "drop 1"},
-     {"File not found (data\\levels\\talks\\призрак.tlk)"}},
+     {"File not found (data\\levels\\Talks\\призрак.tlk)"}},
     {"PartnerFileIsAFifo",
      [](HostileWorld& w) {
        LocFile f = w.loc_two();
@@ -186,7 +186,7 @@ const BadInput kCases[] = {
        fifo_at("data\\levels\\talks\\fifo.tlk")(w);
      },
      {"right", "pick 0"},
-     {"File not found (data\\levels\\talks\\fifo.tlk)"}},
+     {"File not found (data\\levels\\Talks\\fifo.tlk)"}},
     {"PlacePictureMissing",
      [](HostileWorld& w) {
        LocFile f = w.loc_two();

@@ -26,7 +26,7 @@ class TalkQuest : public talk_test::TalkTest {
     write_items({{"Нож", 1}, {kGlass, 1}, {kBinoculars, 1}});
     write_partners({"Староста деревни", "староста"});
     write_talk("староста", "1", {{";1", "0", {"Принеси бинокль."}}});
-    write_file("Data\\Levels\\Talks\\lsttalk.tlk",
+    write_file("data\\levels\\Talks\\lsttalk.tlk",
                {"", "Data\\Sprites\\Talk\\face.bmp", "", "1", ";1", "0", "Спасибо!", ";"});
     game->questst = "live";
     game->hero.capacity = 100;

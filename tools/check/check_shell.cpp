@@ -4,6 +4,7 @@
 
 #include "core/data_error.h"
 #include "core/data_reader.h"
+#include "game/form/sprites.h"
 #include "game/items/catalogue.h"
 #include "tools/check/checker.h"
 
@@ -20,7 +21,7 @@ bool ends_with(const std::string& s, const std::string& tail) {
 
 void check_start_file(Context& ctx) {
   ctx.read_file(kStartFile);
-  ctx.guard([&] { ctx.game().loadhero(); });
+  if (ctx.guard([&] { ctx.game().loadhero(); })) ctx.start_level = ctx.game().hero.level;
 }
 
 void check_inventory(Context& ctx) {
@@ -76,6 +77,13 @@ void check_window(Context& ctx) {
     if (ends_with(file, "_n.bmp")) ctx.need_picture(stem + "_p.bmp", {});
     if (ends_with(file, "_p.bmp")) ctx.need_picture(stem + "_n.bmp", {});
   }
+  // The buttons and arrows the rules press or redraw.
+  for (const char* stem : form::kButtonSprites)
+    for (const char* state : {"_n.bmp", "_p.bmp"})
+      ctx.need_picture(form::button_sprite(std::string(stem) + state), {});
+  for (const char* stem : form::kArrowSprites)
+    for (const char* state : {"_n.bmp", "_p.bmp"})
+      ctx.need_picture(form::kArrowFolder + std::string(stem) + state, {});
   ctx.need_picture("Data\\Death\\death1.bmp", {});
   ctx.need_picture("Data\\Death\\death2.bmp", {});
   for (const char* track : {"menu.mp3", "intro.mp3", "outro.mp3", "fight.mp3"})
