@@ -6,7 +6,6 @@
 #include <string>
 
 #include "core/data_error.h"
-#include "core/data_reader.h"
 #include "game/combat/data_paths.h"
 #include "game/combat/enemy_catalogue.h"
 #include "game/combat/enemy_file.h"
