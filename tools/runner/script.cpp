@@ -1,5 +1,6 @@
 #include "tools/runner/script.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <optional>
@@ -10,44 +11,30 @@
 #include "core/data_reader.h"
 #include "core/safe_rewrite.h"
 #include "tools/runner/json.h"
+#include "tools/runner/json_tree.h"
 
-const char* const kRunnerHelp =
-    R"(vetrovay-run [--data DIR]
+namespace {
+
+const char* const kUse =
+    R"(vetrovay-run [--data DIR] [--edits FILE]
 
 Plays the game headless in virtual time on the data folder DIR/Data (default:
 the working folder), reading one command a line from standard input. A line
 whose first non-blank character is '#' is a comment, as is anything after a
-blank followed by '#'.
+blank followed by '#'. --edits FILE first changes lines of the data files:
+each line of FILE is "PATH LINE TEXT" (PATH as the game writes it, LINE from
+1, TEXT the rest of the line), for scripts that play a variant of a data set.
 
-  seed N               every later re-seed of the random source uses N
-  type CONTROL TEXT    set the text of an edit box (TEXT is the rest of the line)
-  click CONTROL        click a control; a control that is not on screen
-                       (hidden, disabled, inside a hidden or parked panel, or
-                       covered by a panel above it) prints "refused: CONTROL"
-  pick CONTROL ROW     make ROW (from 0) the current row of a list and click it
-  key KEY              press a key: enter or space (the focused button), escape
-                       (closes the item viewer), up, down, left, right (the
-                       exits), mute; one that presses nothing prints
-                       "refused: KEY"
-  dblclick X Y         double click at window point X Y; each click goes to the
-                       control on top there at that moment, and a second click
-                       that would land on another control than the first is
-                       refused
-  wait MS              let MS milliseconds of virtual time pass (at most
-                       86400000, one day)
-  show CONTROL         print the control as one JSON object (radio buttons with
-                       "checked", "cursor" when not the window's default)
-  dump                 show every control
-  state                print the game records as one JSON object
-  file PATH            print the lines of a data file (PATH as the game writes
-                       it, e.g. data\levels\Pickup\1.pkp) as one JSON object
-  fault N              make the N-th file write step from now fail (testing aid;
-                       0 turns it off)
-
-A data error in a handler prints "error: MESSAGE"; so does a malformed
-command ("error: usage: ..."), and the script goes on. The program ends at the end
-of the input or when the game exits.
 )";
+
+const char* const kAfter = R"(
+A data error in a handler prints "error: MESSAGE"; so does a malformed
+command ("error: usage: ..."), and the script goes on. The program ends at the
+end of the input or when the game exits. Numbers in JSON lines have at most
+four digits after the point.
+)";
+
+}  // namespace
 
 ScriptRunner::ScriptRunner(const core::DataRoot& root, std::ostream& out)
     : out_(out), game_(root, rt_, music_), scheduler_(game_.form, 1) {
@@ -130,6 +117,178 @@ std::vector<std::string> words_of(std::istringstream& in) {
 
 }  // namespace
 
+void ScriptRunner::malformed(const std::string& usage) {
+  out_ << "error: usage: " << usage << "\n";
+}
+
+void ScriptRunner::print_parts(const std::string& view, const std::vector<std::string>& paths,
+                               const std::string& first, const std::string& prefix) {
+  std::optional<json::Value> tree = json::parse(view);
+  if (!tree) {
+    // Every view is JSON; this would be a fault of the runner itself.
+    out_ << "error: not JSON: " << view << "\n";
+    return;
+  }
+  if (paths.empty()) {
+    out_ << json::print(*tree) << "\n";
+    return;
+  }
+  std::vector<std::pair<std::string, json::Value>> parts;
+  if (!first.empty()) parts.emplace_back(first, *json::select(*tree, first));
+  for (const std::string& path : paths) {
+    std::optional<json::Value> part = json::select(*tree, path);
+    if (!part) {
+      out_ << "unknown: " << prefix << path << "\n";
+      return;
+    }
+    parts.emplace_back(path, std::move(*part));
+  }
+  out_ << json::print(json::object(std::move(parts))) << "\n";
+}
+
+const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
+  using R = ScriptRunner;
+  static const std::vector<Command> table = {
+      {"seed", "seed N", "every later re-seed of the random source uses N (default 1)",
+       [](R& r, const Call& c) {
+         const auto n = c.args.size() == 1 ? number_word(c.args[0]) : std::nullopt;
+         if (!n) return r.malformed(c.usage);
+         r.rt_.seed_override = true;
+         r.rt_.seed = static_cast<uint32_t>(*n);
+       }},
+      {"type", "type CONTROL TEXT", "set the text of an edit box (TEXT is the rest of the line)",
+       [](R& r, const Call& c) {
+         // TEXT is everything after the one blank that follows CONTROL.
+         const size_t name_start = c.line.find_first_not_of(' ', 4);
+         if (name_start == std::string::npos) return r.malformed(c.usage);
+         const size_t name_end = c.line.find(' ', name_start);
+         const std::string name = c.line.substr(name_start, name_end - name_start);
+         const std::string text = name_end == std::string::npos ? "" : c.line.substr(name_end + 1);
+         if (!valid_utf8(text)) return r.malformed("type CONTROL TEXT (TEXT in UTF-8)");
+         if (!r.game_.type(name, text)) r.refused(name);
+       }},
+      {"click", "click CONTROL",
+       "click a control; a control that is not on screen\n"
+       "(hidden, disabled, inside a hidden or parked panel, or\n"
+       "covered by a panel above it) prints \"refused: CONTROL\"",
+       [](R& r, const Call& c) {
+         if (c.args.size() != 1) return r.malformed(c.usage);
+         if (!r.game_.click(c.args[0])) r.refused(c.args[0]);
+         r.after_event();
+       }},
+      {"pick", "pick CONTROL ROW", "make ROW (from 0) the current row of a list and click it",
+       [](R& r, const Call& c) {
+         const auto row = c.args.size() == 2 ? number_word(c.args[1]) : std::nullopt;
+         if (!row || *row < std::numeric_limits<int>::min() ||
+             *row > std::numeric_limits<int>::max())
+           return r.malformed(c.usage);
+         const std::string& name = c.args[0];
+         if (!r.game_.clickable(name)) {
+           r.refused(name);
+         } else if (!r.game_.pick(name, static_cast<int>(*row))) {
+           r.refused(name + " " + std::to_string(*row));
+         }
+         r.after_event();
+       }},
+      {"key", "key KEY",
+       "press a key: enter or space (the focused button), escape\n"
+       "(closes the item viewer), up, down, left, right (the\n"
+       "exits), mute; one that presses nothing prints\n"
+       "\"refused: KEY\"",
+       [](R& r, const Call& c) {
+         if (c.args.size() != 1) return r.malformed(c.usage);
+         const std::optional<Key> k = key_named(c.args[0]);
+         if (!k || !r.game_.key(*k)) r.refused(c.args[0]);
+         r.after_event();
+       }},
+      {"dblclick", "dblclick X Y",
+       "double click at window point X Y; each click goes to the\n"
+       "control on top there at that moment, and a second click\n"
+       "that would land on another control than the first is\n"
+       "refused",
+       [](R& r, const Call& c) {
+         const auto x = c.args.size() == 2 ? number_word(c.args[0]) : std::nullopt;
+         const auto y = c.args.size() == 2 ? number_word(c.args[1]) : std::nullopt;
+         if (!x || !y || *x < -100000 || *x > 100000 || *y < -100000 || *y > 100000)
+           return r.malformed(c.usage);
+         for (Press how : {Press::single, Press::second_of_double}) {
+           const form::Control* at =
+               r.game_.form.control_at(static_cast<int>(*x), static_cast<int>(*y));
+           const std::string name = at ? at->name : std::to_string(*x) + " " + std::to_string(*y);
+           if (!at || !r.game_.click(name, how)) r.refused(name);
+           r.after_event();
+           if (r.rt_.quit_requested) break;
+         }
+       }},
+      {"wait", "wait MS", "let MS milliseconds of virtual time pass (at most\n86400000, one day)",
+       [](R& r, const Call& c) {
+         const auto ms = c.args.size() == 1 ? number_word(c.args[0]) : std::nullopt;
+         if (!ms || *ms < 0 || *ms > kMaxWait)
+           return r.malformed("wait MS (0 to " + std::to_string(kMaxWait) + ")");
+         if (*ms > 0) r.wait(*ms);
+       }},
+      {"show", "show CONTROL [FIELD...]",
+       "print the control as one JSON object (radio buttons with\n"
+       "\"checked\", \"cursor\" when not the window's default); with\n"
+       "FIELDs, its name and only those fields (paths as for\n"
+       "state, e.g. show LocMemo lines.-1)",
+       [](R& r, const Call& c) {
+         if (c.args.empty()) return r.malformed(c.usage);
+         const form::Control* control = r.game_.form.find(c.args[0]);
+         if (!control) {
+           r.out_ << "unknown: " << c.args[0] << "\n";
+           return;
+         }
+         r.print_parts(control_json(r.game_.form, *control),
+                       std::vector<std::string>(c.args.begin() + 1, c.args.end()), "name",
+                       c.args[0] + ".");
+       }},
+      {"dump", "dump", "show every control",
+       [](R& r, const Call&) {
+         for (const form::Control& control : r.game_.form.controls())
+           r.print_parts(control_json(r.game_.form, control), {});
+       }},
+      {"state", "state [PATH...]",
+       "print the game records as one JSON object; with PATHs,\n"
+       "only the parts they name, each a dotted path of keys and\n"
+       "array indexes (from 0; -1 the last; \"*\" every item),\n"
+       "e.g. state hero.money loc.place inventory.*.name",
+       [](R& r, const Call& c) { r.print_parts(state_json(r.game_), c.args); }},
+      {"file", "file PATH",
+       "print the lines of a data file (PATH as the game writes\n"
+       "it, e.g. data\\levels\\Pickup\\1.pkp) as one JSON object",
+       [](R& r, const Call& c) {
+         if (c.args.size() != 1) return r.malformed(c.usage);
+         // The line is printed only once the whole file has been read.
+         r.game_.handle([&] {
+           const std::string lines = json_lines(core::read_all_lines(r.game_.root, c.args[0]));
+           r.out_ << "{\"file\":" << json_string(c.args[0]) << ",\"lines\":" << lines << "}\n";
+         });
+       }},
+      {"fault", "fault N",
+       "make the N-th file write step from now fail (testing aid;\n0 turns it off)",
+       [](R& r, const Call& c) {
+         const auto n = c.args.size() == 1 ? number_word(c.args[0]) : std::nullopt;
+         if (!n || *n < 0 || *n > std::numeric_limits<int>::max()) return r.malformed(c.usage);
+         core::inject_write_fault(static_cast<int>(*n));
+       }},
+  };
+  return table;
+}
+
+std::string ScriptRunner::help() {
+  std::string out = kUse;
+  for (const Command& c : commands()) {
+    std::string usage = std::string("  ") + c.usage;
+    usage.resize(std::max<size_t>(usage.size() + 1, 23), ' ');
+    out += usage;
+    for (const char* p = c.help; *p; ++p)
+      out += *p == '\n' ? "\n" + std::string(23, ' ') : std::string(1, *p);
+    out += "\n";
+  }
+  return out + kAfter;
+}
+
 bool ScriptRunner::run(const std::string& raw) {
   std::string line = raw;
   if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -139,115 +298,13 @@ bool ScriptRunner::run(const std::string& raw) {
   std::string cmd;
   if (!(in >> cmd)) return true;
   const std::vector<std::string> args = words_of(in);
-  // A malformed command prints one "error: ..." line and the script goes on.
-  auto malformed = [this](const std::string& usage) { out_ << "error: usage: " << usage << "\n"; };
-
-  if (cmd == "type") {
-    // type CONTROL TEXT: TEXT is everything after the one blank that follows CONTROL.
-    const size_t name_start = line.find_first_not_of(' ', 4);
-    if (name_start == std::string::npos) {
-      malformed("type CONTROL TEXT");
-    } else {
-      const size_t name_end = line.find(' ', name_start);
-      const std::string name = line.substr(name_start, name_end - name_start);
-      const std::string text = name_end == std::string::npos ? "" : line.substr(name_end + 1);
-      if (!valid_utf8(text)) {
-        malformed("type CONTROL TEXT (TEXT in UTF-8)");
-      } else if (!game_.type(name, text)) {
-        refused(name);
-      }
-    }
-  } else if (cmd == "seed") {
-    const auto n = args.size() == 1 ? number_word(args[0]) : std::nullopt;
-    if (!n) {
-      malformed("seed N");
-    } else {
-      rt_.seed_override = true;
-      rt_.seed = static_cast<uint32_t>(*n);
-    }
-  } else if (cmd == "click") {
-    if (args.size() != 1) {
-      malformed("click CONTROL");
-    } else {
-      if (!game_.click(args[0])) refused(args[0]);
-      after_event();
-    }
-  } else if (cmd == "pick") {
-    const auto row = args.size() == 2 ? number_word(args[1]) : std::nullopt;
-    if (!row || *row < std::numeric_limits<int>::min() || *row > std::numeric_limits<int>::max()) {
-      malformed("pick CONTROL ROW");
-    } else {
-      const std::string& name = args[0];
-      if (!game_.clickable(name)) {
-        refused(name);
-      } else if (!game_.pick(name, static_cast<int>(*row))) {
-        refused(name + " " + std::to_string(*row));
-      }
-      after_event();
-    }
-  } else if (cmd == "key") {
-    std::optional<Key> k = args.size() == 1 ? key_named(args[0]) : std::nullopt;
-    if (args.size() != 1) {
-      malformed("key KEY");
-    } else {
-      if (!k || !game_.key(*k)) refused(args[0]);
-      after_event();
-    }
-  } else if (cmd == "dblclick") {
-    // Two clicks at one window point, each on the control on top there then.
-    const auto x = args.size() == 2 ? number_word(args[0]) : std::nullopt;
-    const auto y = args.size() == 2 ? number_word(args[1]) : std::nullopt;
-    if (!x || !y || *x < -100000 || *x > 100000 || *y < -100000 || *y > 100000) {
-      malformed("dblclick X Y");
-    } else {
-      for (Press how : {Press::single, Press::second_of_double}) {
-        const form::Control* c = game_.form.control_at(static_cast<int>(*x), static_cast<int>(*y));
-        const std::string name = c ? c->name : std::to_string(*x) + " " + std::to_string(*y);
-        if (!c || !game_.click(name, how)) refused(name);
-        after_event();
-        if (rt_.quit_requested) break;
-      }
-    }
-  } else if (cmd == "wait") {
-    const auto ms = args.size() == 1 ? number_word(args[0]) : std::nullopt;
-    if (!ms || *ms < 0 || *ms > kMaxWait) {
-      malformed("wait MS (0 to " + std::to_string(kMaxWait) + ")");
-    } else if (*ms > 0) {
-      wait(*ms);
-    }
-  } else if (cmd == "show") {
-    if (args.size() != 1) {
-      malformed("show CONTROL");
-    } else if (const form::Control* c = game_.form.find(args[0])) {
-      out_ << control_json(game_.form, *c) << "\n";
-    } else {
-      out_ << "unknown: " << args[0] << "\n";
-    }
-  } else if (cmd == "dump") {
-    for (const form::Control& c : game_.form.controls())
-      out_ << control_json(game_.form, c) << "\n";
-  } else if (cmd == "state") {
-    out_ << state_json(game_) << "\n";
-  } else if (cmd == "file") {
-    // file PATH: the lines of a data file, PATH written as the game writes it.
-    // The line is printed only once the whole file has been read.
-    if (args.size() != 1) {
-      malformed("file PATH");
-    } else {
-      game_.handle([&] {
-        const std::string lines = json_lines(core::read_all_lines(game_.root, args[0]));
-        out_ << "{\"file\":" << json_string(args[0]) << ",\"lines\":" << lines << "}\n";
-      });
-    }
-  } else if (cmd == "fault") {
-    const auto n = args.size() == 1 ? number_word(args[0]) : std::nullopt;
-    if (!n || *n < 0 || *n > std::numeric_limits<int>::max()) {
-      malformed("fault N");
-    } else {
-      core::inject_write_fault(static_cast<int>(*n));
-    }
-  } else {
+  const auto& table = commands();
+  const auto found =
+      std::find_if(table.begin(), table.end(), [&](const Command& c) { return cmd == c.name; });
+  if (found == table.end()) {
     out_ << "unknown command: " << cmd << "\n";
+  } else {
+    found->run(*this, Call{line, args, found->usage});
   }
   out_.flush();
   return !rt_.quit_requested;

@@ -3,6 +3,7 @@
 // a line.
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "audio/music.h"
 #include "core/paths.h"
@@ -20,9 +21,35 @@ class ScriptRunner {
 
   Game& game() { return game_; }
 
+  // The program's --help: its use and every command of the table.
+  static std::string help();
+
  private:
+  // One command line: the whole line (comment dropped) and its words after
+  // the command's name.
+  struct Call {
+    const std::string& line;
+    const std::vector<std::string>& args;
+    const char* usage;
+  };
+  // The commands in one table: name, usage (also the text of a malformed
+  // command's error), help text, handler.
+  struct Command {
+    const char* name;
+    const char* usage;
+    const char* help;
+    void (*run)(ScriptRunner&, const Call&);
+  };
+  static const std::vector<Command>& commands();
+
   void after_event();
   void refused(const std::string& what);
+  void malformed(const std::string& usage);
+  // Prints the parts a list of paths names of a JSON view (all of it
+  // without paths); `first` is printed ahead of them when given. A path that
+  // names nothing prints "unknown: " + prefix + path.
+  void print_parts(const std::string& view, const std::vector<std::string>& paths,
+                   const std::string& first = {}, const std::string& prefix = {});
 
   std::ostream& out_;
   VirtualRuntime rt_;
@@ -30,5 +57,3 @@ class ScriptRunner {
   Game game_;
   Scheduler scheduler_;
 };
-
-extern const char* const kRunnerHelp;
