@@ -6,12 +6,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string file = "Data\\Combat\\dog.enm";
   const std::string bytes(fuzz::as_text(data, size));
-  try {
+  fuzz::checked([&] {
     const enemy e = combat::parse_enemy_file(file, bytes);
     if (e.lootcount < 0 || e.lootcount > kMaxLoot) __builtin_trap();
-  } catch (const core::DataError& e) {
-    fuzz::expect_named(e);
-  }
+  });
   fuzz::put(file, bytes);
   fuzz::Headless h;
   h.run([&] {

@@ -12,35 +12,27 @@ std::string enemy_file_path(const std::string& name) {
 enemy parse_enemy_file(const std::string& file, const std::string& bytes) {
   core::DataReader in(file, bytes);
   enemy e;
-  auto text = [&in] {
-    in.skip();
-    return in.line();
-  };
-  auto number = [&in] {
-    in.skip();
-    return in.read_int();
-  };
-  e.name = text();
-  e.extratext1 = text();
-  e.health = number();
+  e.name = in.labelled();
+  e.extratext1 = in.labelled();
+  e.health = in.labelled_int();
   e.maxhealth = e.health;
-  e.mindamage = number();
-  e.maxdamage = number();
-  e.armor = number();
-  e.exp = number();
-  e.extraint1 = number();
-  e.agility = number();
-  e.accuracy = number();
-  e.extratext2 = text();
-  e.extraint2 = number();
-  e.picture = text();
-  e.hitpicture = text();
-  e.deadpicture = text();
-  e.extratext3 = text();
-  e.extratext4 = text();
-  e.extratext5 = text();
-  e.minmoney = number();
-  e.maxmoney = number();
+  e.mindamage = in.labelled_int();
+  e.maxdamage = in.labelled_int();
+  e.armor = in.labelled_int();
+  e.exp = in.labelled_int();
+  e.extraint1 = in.labelled_int();
+  e.agility = in.labelled_int();
+  e.accuracy = in.labelled_int();
+  e.extratext2 = in.labelled();
+  e.extraint2 = in.labelled_int();
+  e.picture = in.labelled();
+  e.hitpicture = in.labelled();
+  e.deadpicture = in.labelled();
+  e.extratext3 = in.labelled();
+  e.extratext4 = in.labelled();
+  e.extratext5 = in.labelled();
+  e.minmoney = in.labelled_int();
+  e.maxmoney = in.labelled_int();
   in.skip();  // line 41
   e.lootcount = 0;
   while (!in.eof()) {

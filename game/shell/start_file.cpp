@@ -16,33 +16,22 @@ rmkin parse_start_file(const std::string& bytes, rmkin base) {
   in.skip(3);
   next.maxhealth = in.read_int();  // line 4
   next.health = next.maxhealth;
-  in.skip();
-  next.strength = in.read_int();  // line 6
-  in.skip();
-  next.agility = in.read_int();
-  in.skip();
-  next.intellect = in.read_int();
-  in.skip();
-  next.exp = in.read_int();
-  in.skip();
-  next.nextexp = in.read_int();
+  next.strength = in.labelled_int();  // line 6
+  next.agility = in.labelled_int();
+  next.intellect = in.labelled_int();
+  next.exp = in.labelled_int();
+  next.nextexp = in.labelled_int();
   // The level-up screen opens whenever the experience reaches this: a
   // threshold of 0 or below would open it again after every level.
   if (next.nextexp <= 0)
     throw core::DataError("'" + core::str(next.nextexp) + "' is not a valid experience threshold",
                           kStartFile, in.line_number());
-  in.skip();
-  next.level = in.read_int();
-  in.skip();
-  next.money = in.read_int();  // line 18
-  in.skip();
-  next.hunger = in.read_decimal();  // line 20
-  in.skip();
-  next.thirst = in.read_decimal();
-  in.skip();
-  next.fatigue = in.read_decimal();
-  in.skip();
-  next.radiation = in.read_decimal();  // line 26
+  next.level = in.labelled_int();
+  next.money = in.labelled_int();       // line 18
+  next.hunger = in.labelled_decimal();  // line 20
+  next.thirst = in.labelled_decimal();
+  next.fatigue = in.labelled_decimal();
+  next.radiation = in.labelled_decimal();  // line 26
   // A start file's values are any 32-bit numbers: the capacity stops at the
   // 32-bit limits, and the needs are kept finite and within their labels.
   next.capacity = core::round32(core::Round(next.strength * 40000.0L / 50));

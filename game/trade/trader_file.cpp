@@ -5,46 +5,31 @@
 
 namespace trade {
 
-namespace {
-
-// Reads the caption line of a pair and returns the value line after it.
-std::string value(core::DataReader& in) {
-  in.skip();
-  return in.line();
-}
-
-double rate(core::DataReader& in) {
-  in.skip();
-  return in.read_decimal();
-}
-
-}  // namespace
-
 traderfile parse_trader_file(const std::string& file, const std::string& bytes) {
   core::DataReader in(file, bytes);
   traderfile f;
   f.file = file;
   trader& t = f.head;
-  t.name = value(in);
-  t.extra1 = value(in);
-  t.extra2 = value(in);
-  t.extra3 = value(in);
-  t.extra4 = value(in);
-  t.extra5 = value(in);
-  t.gunnote = value(in);
-  t.gunrate = rate(in);
-  t.armornote = value(in);
-  t.armorrate = rate(in);
-  t.ammonote = value(in);
-  t.ammorate = rate(in);
-  t.mediknote = value(in);
-  t.medikrate = rate(in);
-  t.artefactnote = value(in);
-  t.artefactrate = rate(in);
-  t.foodnote = value(in);
-  t.foodrate = rate(in);
-  t.drinknote = value(in);
-  t.drinkrate = rate(in);
+  t.name = in.labelled();
+  t.extra1 = in.labelled();
+  t.extra2 = in.labelled();
+  t.extra3 = in.labelled();
+  t.extra4 = in.labelled();
+  t.extra5 = in.labelled();
+  t.gunnote = in.labelled();
+  t.gunrate = in.labelled_decimal();
+  t.armornote = in.labelled();
+  t.armorrate = in.labelled_decimal();
+  t.ammonote = in.labelled();
+  t.ammorate = in.labelled_decimal();
+  t.mediknote = in.labelled();
+  t.medikrate = in.labelled_decimal();
+  t.artefactnote = in.labelled();
+  t.artefactrate = in.labelled_decimal();
+  t.foodnote = in.labelled();
+  t.foodrate = in.labelled_decimal();
+  t.drinknote = in.labelled();
+  t.drinkrate = in.labelled_decimal();
   in.skip();  // line 41: caption of the stock
   while (!in.eof()) {
     stockline s;

@@ -7,46 +7,31 @@
 
 namespace world {
 
-namespace {
-
-// Reads the label line of a pair and returns the value line after it.
-std::string value(core::DataReader& in) {
-  in.skip();
-  return in.line();
-}
-
-}  // namespace
-
 location parse_location_file(const std::string& file, const std::string& bytes) {
   core::DataReader in(file, bytes);
   location next;
   next.file = file;
-  next.locname = value(in);
-  next.locpic = value(in);
-  next.place = value(in);
-  next.placepic = value(in);
-  next.music = value(in);
-  next.goup = value(in);
-  next.godown = value(in);
-  next.goleft = value(in);
-  next.goright = value(in);
-  next.talks = value(in);
-  next.trd = value(in);  // the file gives the trader before the pickup name
-  next.pkp = value(in);
-  next.fgt = value(in);
-  next.fgtstart = value(in);
-  next.fgtonce = value(in);
-  next.deadly = value(in);
-  in.skip();
-  next.deadtime = in.read_int();
-  in.skip();
-  next.hungrate = in.read_decimal();
-  in.skip();
-  next.thirstrate = in.read_decimal();
-  in.skip();
-  next.tiredrate = in.read_decimal();
-  in.skip();
-  next.radrate = in.read_decimal();
+  next.locname = in.labelled();
+  next.locpic = in.labelled();
+  next.place = in.labelled();
+  next.placepic = in.labelled();
+  next.music = in.labelled();
+  next.goup = in.labelled();
+  next.godown = in.labelled();
+  next.goleft = in.labelled();
+  next.goright = in.labelled();
+  next.talks = in.labelled();
+  next.trd = in.labelled();  // the file gives the trader before the pickup name
+  next.pkp = in.labelled();
+  next.fgt = in.labelled();
+  next.fgtstart = in.labelled();
+  next.fgtonce = in.labelled();
+  next.deadly = in.labelled();
+  next.deadtime = in.labelled_int();
+  next.hungrate = in.labelled_decimal();
+  next.thirstrate = in.labelled_decimal();
+  next.tiredrate = in.labelled_decimal();
+  next.radrate = in.labelled_decimal();
   in.skip();  // line 43 separates the values from the description
 
   next.desccount = 1;

@@ -19,10 +19,7 @@ namespace {
 void check_enemy_file(Context& ctx, const combat::enemyentry& entry) {
   const std::string file = combat::enemy_file_path(entry.file);
   ctx.read_file(file);
-  if (!ctx.exists(file)) {
-    ctx.problem(combat::kEnemyCatalogue, entry.line + 1, "Enemy file not found (" + file + ")");
-    return;
-  }
+  if (!ctx.found(file, {combat::kEnemyCatalogue, entry.line + 1}, "Enemy file")) return;
   ctx.guard([&] {
     const enemy e = combat::read_enemy_file(ctx.root, entry.file);
     ctx.need_picture(e.picture, {file, combat::kEnemyPictureLine});
@@ -44,10 +41,7 @@ void check_fights(Context& ctx) {
   std::set<std::string> seen;
   for (const auto& [name, asker] : ctx.fights) {
     const std::string file = combat::fight_file(name);
-    if (!ctx.exists(file)) {
-      ctx.problem(asker.file, asker.line, "Fight file not found (" + file + ")");
-      continue;
-    }
+    if (!ctx.found(file, asker, "Fight file")) continue;
     if (!seen.insert(core::fold_case(name)).second) continue;
     ctx.read_file(file);
     ctx.guard([&] {

@@ -38,10 +38,7 @@ void check_conversations(Context& ctx) {
   std::set<std::string> seen;
   for (const auto& [name, asker] : ctx.conversations) {
     const std::string file = world::talk_file(name);
-    if (!ctx.exists(file)) {
-      ctx.problem(asker.file, asker.line, "Conversation not found (" + file + ")");
-      continue;
-    }
+    if (!ctx.found(file, asker, "Conversation")) continue;
     if (seen.insert(core::fold_case(name)).second) check_conversation(ctx, file);
   }
   // The elder's last words end the game.

@@ -15,10 +15,7 @@ void check_traders(Context& ctx) {
   std::set<std::string> seen;
   for (const auto& [name, asker] : ctx.traders) {
     const std::string file = trade::trader_file(name);
-    if (!ctx.exists(file)) {
-      ctx.problem(asker.file, asker.line, "Trader file not found (" + file + ")");
-      continue;
-    }
+    if (!ctx.found(file, asker, "Trader file")) continue;
     ctx.need_picture(trade::portrait_file(name), asker);
     if (!seen.insert(core::fold_case(name)).second) continue;
     ctx.read_file(file);

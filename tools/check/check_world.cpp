@@ -104,9 +104,8 @@ void check_world(Context& ctx) {
     }
     if (loc.talks != "no") {
       const std::string talks_file = talk_file(loc.talks);
-      if (!ctx.exists(talks_file))
-        ctx.problem(file, kTalksLine, "Partner list not found (" + talks_file + ")");
-      else if (partner_lists.insert(core::fold_case(loc.talks)).second)
+      if (ctx.found(talks_file, {file, kTalksLine}, "Partner list") &&
+          partner_lists.insert(core::fold_case(loc.talks)).second)
         check_partners(ctx, talks_file);
     }
     // Ground items: a pickup name of "no" lists nothing, yet dropping an item

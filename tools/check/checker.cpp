@@ -39,6 +39,12 @@ bool Context::exists(const std::string& game_path) const {
   }
 }
 
+bool Context::found(const std::string& game_path, const Asker& asker, const std::string& what) {
+  if (exists(game_path)) return true;
+  problem(asker.file, asker.line, what + " not found (" + game_path + ")");
+  return false;
+}
+
 void Context::warning(std::string file, int line, std::string message) {
   Problem p{std::move(file), line, std::move(message), true};
   if (reported_.insert(format(p)).second) problems_.push_back(std::move(p));

@@ -50,6 +50,8 @@ class Context {
   // Whether the game path names an existing file or folder (a path leaving
   // the data folder does not).
   bool exists(const std::string& game_path) const;
+  // exists, or "WHAT not found (GAME_PATH)" reported at the asker.
+  bool found(const std::string& game_path, const Asker& asker, const std::string& what);
   void problem(std::string file, int line, std::string message);
   void warning(std::string file, int line, std::string message);
   // Runs a read and turns a data error into a problem (the error's own file
