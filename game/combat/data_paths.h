@@ -6,6 +6,8 @@
 namespace combat {
 
 inline constexpr const char* kFightFolder = "data\\levels\\Fights\\";
+inline constexpr const char* kLevelsFolder = "data\\levels";
+inline constexpr const char* kFightMapFolder = "data\\levels\\fights";
 inline constexpr const char* kFightMap = "data\\levels\\fights\\fight.map";
 inline constexpr const char* kFightMapTemp = "data\\levels\\fights\\fight.tmp";
 inline constexpr const char* kEnemyCatalogue = "Data\\Combat\\enemies.dat";

@@ -9,11 +9,6 @@
 
 namespace combat {
 
-namespace {
-constexpr const char* kLevels = "data\\levels";
-constexpr const char* kFights = "data\\levels\\fights";
-}  // namespace
-
 std::vector<std::string> read_fight_map(const core::DataRoot& root) {
   return core::read_all_lines(root, kFightMap);
 }
@@ -32,10 +27,10 @@ void add_to_fight_map(const core::DataRoot& root, const std::string& place) {
 
 void reset_fight_map(const core::DataRoot& root) {
   namespace fs = std::filesystem;
-  const std::optional<fs::path> levels = root.find(kLevels);
+  const std::optional<fs::path> levels = root.find(kLevelsFolder);
   std::error_code ec;
   if (!levels || !fs::is_directory(*levels, ec)) return;
-  if (!root.find(kFights)) fs::create_directory(*levels / "fights", ec);
+  if (!root.find(kFightMapFolder)) fs::create_directory(*levels / "fights", ec);
   core::safe_rewrite(root, kFightMap, std::string(kFightMap) + ".tmp", {});
 }
 

@@ -23,7 +23,7 @@ void Game::Timer6Timer() {
     end_intro();
     return;
   }
-  if (introstep == 1) start_track("Data\\Music\\intro.mp3", false);
+  if (introstep == 1) start_track(shell::kIntroMusic, false);
   const Slide& slide = kSlides[introstep - 1];
   const std::string picture = shell::kIntroPictureFolder + std::to_string(introstep) + ".jpg";
   introstep += 1;

@@ -3,6 +3,7 @@
 #include "core/checked.h"
 #include "core/rounding.h"
 #include "game/game.h"
+#include "game/shell/data_paths.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void Game::Timer8Timer() {
   if (outrostep == 1) {
     picture.left -= 1;
     if (picture.left <= kPictureStop) {
-      start_track("Data\\Music\\outro.mp3", true);
+      start_track(shell::kOutroMusic, true);
       outrostep = 2;
     }
   }
@@ -54,5 +55,5 @@ void Game::Timer8Timer() {
   show(form::Screen::menu);
   picture.visible = true;
   park(form::Screen::outro);
-  start_track("Data\\Music\\menu.mp3", false);
+  start_track(shell::kMenuMusic, false);
 }

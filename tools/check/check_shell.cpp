@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/data_error.h"
+#include "game/combat/data_paths.h"
 #include "game/form/sprites.h"
 #include "game/items/catalogue.h"
 #include "game/items/inventory_file.h"
@@ -85,10 +86,10 @@ void check_window(Context& ctx) {
   for (const char* stem : form::kArrowSprites)
     for (const char* state : {"_n.bmp", "_p.bmp"})
       ctx.need_picture(form::kArrowFolder + std::string(stem) + state, {});
-  ctx.need_picture("Data\\Death\\death1.bmp", {});
-  ctx.need_picture("Data\\Death\\death2.bmp", {});
-  for (const char* track : {"menu.mp3", "intro.mp3", "outro.mp3", "fight.mp3"})
-    ctx.need_music(std::string("Data\\Music\\") + track, {});
+  for (const char* picture : shell::kDeathPictures) ctx.need_picture(picture, {});
+  for (const char* track :
+       {shell::kMenuMusic, shell::kIntroMusic, shell::kOutroMusic, combat::kFightMusic})
+    ctx.need_music(track, {});
 }
 
 }  // namespace check
