@@ -39,7 +39,9 @@ void check_fights(Context& ctx) {
   // key -> where it was named
   std::map<std::string, std::vector<Asker>> keys;
   std::set<std::string> seen;
-  for (const auto& [name, asker] : ctx.fights) {
+  for (const auto& fight : ctx.fights) {
+    const std::string& name = fight.first;
+    const Asker& asker = fight.second;
     const std::string file = combat::fight_file(name);
     if (!ctx.found(file, asker, "Fight file")) continue;
     if (!seen.insert(core::fold_case(name)).second) continue;

@@ -36,7 +36,9 @@ void check_conversation(Context& ctx, const std::string& file) {
 
 void check_conversations(Context& ctx) {
   std::set<std::string> seen;
-  for (const auto& [name, asker] : ctx.conversations) {
+  for (const auto& entry : ctx.conversations) {
+    const std::string& name = entry.first;
+    const Asker& asker = entry.second;
     const std::string file = world::talk_file(name);
     if (!ctx.found(file, asker, "Conversation")) continue;
     if (seen.insert(core::fold_case(name)).second) check_conversation(ctx, file);

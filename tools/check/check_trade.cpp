@@ -13,7 +13,9 @@ namespace check {
 
 void check_traders(Context& ctx) {
   std::set<std::string> seen;
-  for (const auto& [name, asker] : ctx.traders) {
+  for (const auto& entry : ctx.traders) {
+    const std::string& name = entry.first;
+    const Asker& asker = entry.second;
     const std::string file = trade::trader_file(name);
     if (!ctx.found(file, asker, "Trader file")) continue;
     ctx.need_picture(trade::portrait_file(name), asker);
