@@ -5,6 +5,7 @@
 
 #include "core/data_error.h"
 #include "scratch.h"
+#include "support/write_fault.h"
 
 namespace fs = std::filesystem;
 using namespace core;
@@ -62,6 +63,22 @@ TEST_F(SafeRewrite, AFaultAtAnyStepLeavesTheOriginalWhole) {
   inject_write_fault(0);
   safe_rewrite(root, "data\\pickup\\1.pkp", "data\\pickup\\1.pkp.tmp", kNew);
   EXPECT_EQ(read_bytes(file), kNewBytes);
+}
+
+// A test that leaves early (an exception, a failed ASSERT) leaves no fault
+// behind for the next one.
+TEST(ScopedWriteFault, EndsWithItsScopeHoweverItIsLeft) {
+  const fs::path dir = scratch_dir();
+  write_bytes(dir / "Data" / "Pickup" / "1.pkp", kOld);
+  DataRoot root(dir);
+  try {
+    test_support::ScopedWriteFault fault(kSteps + 1);
+    throw std::runtime_error("the test gave up");
+  } catch (const std::runtime_error&) {
+  }
+  for (int k = 1; k <= kSteps + 1; ++k)
+    safe_rewrite(root, "data\\pickup\\1.pkp", "data\\pickup\\1.pkp.tmp", kNew);
+  EXPECT_EQ(read_bytes(dir / "Data/Pickup/1.pkp"), kNewBytes);
 }
 
 TEST_F(SafeRewrite, ReusesTheExistingNameAndCreatesMissingFiles) {

@@ -2,7 +2,7 @@
 // fight loop, both sides' attacks, destroyed enemies, victory and escape.
 #include <algorithm>
 
-#include "core/safe_rewrite.h"
+#include "support/write_fault.h"
 #include "tests/game/combat_fixture.h"
 #include "tests/game/world_fixture.h"
 
@@ -251,9 +251,10 @@ TEST_F(CombatFight, DestroyedEnemyRewardsOnceEvenWhenTheLootWriteFails) {
   const std::vector<std::string> ground = read_lines("data\\levels\\Pickup\\1.pkp");
   const int money = game->hero.money, exp = game->hero.exp;
   ready_above(45);
-  core::inject_write_fault(3);
-  click("Image9");
-  core::inject_write_fault(0);
+  {
+    test_support::ScopedWriteFault fault(3);
+    click("Image9");
+  }
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(read_lines("data\\levels\\Pickup\\1.pkp"), ground);
   EXPECT_EQ(game->hero.money, money + 10);

@@ -2,7 +2,7 @@
 // conversation, and the outro that returns to the menu.
 #include <gtest/gtest.h>
 
-#include "core/safe_rewrite.h"
+#include "support/write_fault.h"
 #include "talk_fixture.h"
 
 using talk_test::Lines;
@@ -63,9 +63,10 @@ TEST_F(TalkQuest, AFailedWriteOfTheGroundTakesNeitherMoneyNorGlass) {
   for (const char* button : {"Image28", "Image27"}) {
     SCOPED_TRACE(button);
     errors.clear();
-    core::inject_write_fault(1);
-    click(button);
-    core::inject_write_fault(0);
+    {
+      test_support::ScopedWriteFault fault(1);
+      click(button);
+    }
     EXPECT_EQ(errors.size(), 1u);
     EXPECT_EQ(game->hero.money, 2000);
     EXPECT_EQ(carried(), (Lines{kGlass}));

@@ -1,7 +1,7 @@
 // Ground items: the ground list, picking up, laying down and dropping.
 #include <gtest/gtest.h>
 
-#include "core/safe_rewrite.h"
+#include "support/write_fault.h"
 #include "world_fixture.h"
 
 using world_test::LocFile;
@@ -173,9 +173,10 @@ TEST_F(WorldGround, InterruptedPickupLeavesTheOldOrTheNewFile) {
     game->invnext = 1;
     game->invload = 0;
     errors.clear();
-    core::inject_write_fault(step);
-    pick("PItems", 1);
-    core::inject_write_fault(0);
+    {
+      test_support::ScopedWriteFault fault(step);
+      pick("PItems", 1);
+    }
     const std::string bytes = read_bytes("data\\levels\\Pickup\\склад.pkp");
     EXPECT_FALSE(exists("data\\levels\\Pickup\\склад.pkp.tmp")) << "step " << step;
     if (errors.empty()) {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/random.h"
-#include "core/safe_rewrite.h"
+#include "support/write_fault.h"
 #include "world_fixture.h"
 
 using Lines = std::vector<std::string>;
@@ -146,9 +146,10 @@ TEST_F(WorldReset, InterruptedResetLeavesEachFileWhole) {
     write_pickup("1", before);
     write_file(kFightMap, {"Двор"});
     errors.clear();
-    core::inject_write_fault(step);
-    new_game(1);
-    core::inject_write_fault(0);
+    {
+      test_support::ScopedWriteFault fault(step);
+      new_game(1);
+    }
     const Lines pickup = pickup_lines("1");
     EXPECT_TRUE(pickup == before || pickup == after) << "step " << step;
     EXPECT_TRUE(read_lines(kFightMap) == Lines{"Двор"} || read_bytes(kFightMap).empty())

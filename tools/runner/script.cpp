@@ -21,9 +21,10 @@ const char* const kUse =
 Plays the game headless in virtual time on the data folder DIR/Data (default:
 the working folder), reading one command a line from standard input. A line
 whose first non-blank character is '#' is a comment, as is anything after a
-blank followed by '#'. --edits FILE first changes lines of the data files:
-each line of FILE is "PATH LINE TEXT" (PATH as the game writes it, LINE from
-1, TEXT the rest of the line), for scripts that play a variant of a data set.
+blank followed by '#'. --edits FILE first changes lines of the data files in
+DIR for good (give it a copy): each line of FILE is "PATH LINE TEXT" (PATH as
+the game writes it, LINE from 1 or the one after the last to add a line, TEXT
+the rest of the line), for scripts that play a variant of a data set.
 
 )";
 
@@ -136,6 +137,7 @@ void ScriptRunner::print_parts(const std::string& view, const std::vector<std::s
   std::vector<json::Member> parts;
   if (!first.empty()) parts.emplace_back(first, *json::select(*tree, first));
   for (const std::string& path : paths) {
+    if (path == first) continue;  // printed already
     std::optional<json::Value> part = json::select(*tree, path);
     if (!part) {
       out_ << "unknown: " << prefix << path << "\n";
@@ -149,7 +151,7 @@ void ScriptRunner::print_parts(const std::string& view, const std::vector<std::s
 const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
   using R = ScriptRunner;
   static const std::vector<Command> table = {
-      {"seed", "seed N", "every later re-seed of the random source uses N (default 1)",
+      {"seed", "seed N", "every later re-seed of the random source uses N\n(default 1)",
        [](R& r, const Call& c) {
          const auto n = c.args.size() == 1 ? number_word(c.args[0]) : std::nullopt;
          if (!n) return r.malformed(c.usage);
@@ -279,9 +281,10 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
 std::string ScriptRunner::help() {
   std::string out = kUse;
   for (const Command& c : commands()) {
-    std::string usage = std::string("  ") + c.usage;
-    usage.resize(std::max<size_t>(usage.size() + 1, 23), ' ');
-    out += usage;
+    // The help starts in column 24, below a usage too long for its column.
+    const std::string usage = std::string("  ") + c.usage;
+    out += usage.size() < 23 ? usage + std::string(23 - usage.size(), ' ')
+                             : usage + "\n" + std::string(23, ' ');
     for (const char* p = c.help; *p; ++p)
       out += *p == '\n' ? "\n" + std::string(23, ' ') : std::string(1, *p);
     out += "\n";
