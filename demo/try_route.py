@@ -186,7 +186,7 @@ def to_elder(r):
     move(r, "Image17", "Image17", "Image17", "Image17")  # to the village
     r.send("pick tlk 0", "click Image23")
     outro = show(r, "outro")["onscreen"]
-    r.send("wait 12000")
+    r.send("wait 126000")  # the closing text scrolls for about two minutes
     return outro and show(r, "menu")["onscreen"]
 
 

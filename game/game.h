@@ -133,7 +133,9 @@ class Game {
   void press(const std::string& image, const std::string& pressed, const std::string& normal,
              bool wait_after = true);
   // Loads a picture file of the data folder into an image control.
-  void load_picture(const std::string& image, const std::string& file);
+  // A missing picture also names `from`, the file and line that named it.
+  void load_picture(const std::string& image, const std::string& file,
+                    const core::Origin& from = {});
 
   // ---- shell: intro (intro.cpp) ----
   void loadintro(const std::string& file);

@@ -3,14 +3,13 @@
 // strike; clicks on the enemy pictures are the player's attacks.
 #include "core/convert.h"
 #include "core/rounding.h"
+#include "game/combat/data_paths.h"
 #include "game/combat/rules.h"
 #include "game/game.h"
 
 using core::str;
 
 namespace {
-
-constexpr const char* kSprites = "data\\sprites\\fight\\roamkin\\";
 
 // The player's meter is empty: nothing can be done until it fills again.
 void empty_meter(form::Form& f) {
@@ -48,7 +47,7 @@ void Game::Timer1Timer() {
 
   // 2-5. The player's meter.
   if (hero.ready == 0) empty_meter(form);
-  load_picture("Image5", kSprites + str(combat.fightframe) + ".bmp");
+  load_picture("Image5", combat::kFightSprites + str(combat.fightframe) + ".bmp");
   combat::grow(rng, hero.ready, hero.agility);
   if (hero.ready > 30) {
     for (const char* name : {"PInventory", "PItems"}) {

@@ -8,6 +8,7 @@
 #include "core/checked.h"
 #include "core/rounding.h"
 #include "game/game.h"
+#include "game/shell/data_paths.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void Game::Timer8Timer() {
         std::min<int64_t>(elapsed / kPictureMsPerPixel, kPictureStart - kPictureStop);
     form["Image36"].left = kPictureStart - static_cast<int>(moved);
     if (form["Image36"].left <= kPictureStop) {
-      start_track("Data\\Music\\outro.mp3", true);
+      start_track(shell::kOutroMusic, true);
       outrostep = 2;
     }
   }
@@ -80,5 +81,5 @@ void Game::end_outro() {
   show(form::Screen::menu);
   picture.visible = true;
   park(form::Screen::outro);
-  start_track("Data\\Music\\menu.mp3", false);
+  start_track(shell::kMenuMusic, false);
 }

@@ -366,3 +366,19 @@ TEST_F(CombatFight, TickDrawsBarsAndRunsTheSpriteToAndFro) {
   EXPECT_TRUE(ctl("Image19").visible);
   EXPECT_TRUE(errors.empty());
 }
+
+TEST_F(CombatFight, LootWhereThePickupNameIsNoGoesToNoPkpLikeADrop) {
+  EnemyFile e;
+  e.health = 1;
+  e.loot = {{"Бинт", "always"}};
+  write_enemy("weak", e);
+  fight("weak", "rat");
+  game->loc.pkp = "no";
+  std::vector<std::string> ground = read_lines("data\\levels\\Pickup\\no.pkp");
+  ready_above(45);
+  click("Image9");
+  ASSERT_TRUE(errors.empty()) << errors.front();
+  for (const char* line : {"once", "Бинт", "aviable"}) ground.push_back(line);
+  EXPECT_EQ(read_lines("data\\levels\\Pickup\\no.pkp"), ground);
+  EXPECT_EQ(ctl("PItems").rows.back(), "Бинт");
+}

@@ -2,6 +2,7 @@
 // conversation, and the outro that returns to the menu.
 #include <gtest/gtest.h>
 
+#include "game/combat/data_paths.h"
 #include "support/write_fault.h"
 #include "talk_fixture.h"
 #include "tools/runner/json.h"
@@ -27,7 +28,7 @@ class TalkQuest : public talk_test::TalkTest {
     write_items({{"Нож", 1}, {kGlass, 1}, {kBinoculars, 1}});
     write_partners({"Староста деревни", "староста"});
     write_talk("староста", "1", {{";1", "0", {"Принеси бинокль."}}});
-    write_file("Data\\Levels\\Talks\\lsttalk.tlk",
+    write_file("data\\levels\\Talks\\lsttalk.tlk",
                {"", "Data\\Sprites\\Talk\\face.bmp", "", "1", ";1", "0", "Спасибо!", ";"});
     game->questst = "live";
     game->hero.capacity = 100;
@@ -65,7 +66,7 @@ TEST_F(TalkQuest, TheHermitOffersNoFightOnceTheDealIsDone) {
   room.fgtstart = "button";
   room.fgtonce = "once";
   write_loc("11", room);
-  write_file("Data\\Levels\\Fights\\fight.map", {});
+  write_file(combat::kFightMap, {});
   for (const char* state : {"live", "done"}) {
     SCOPED_TRACE(state);
     game->questst = state;

@@ -133,7 +133,7 @@ void ScriptRunner::print_parts(const std::string& view, const std::vector<std::s
     out_ << json::print(*tree) << "\n";
     return;
   }
-  std::vector<std::pair<std::string, json::Value>> parts;
+  std::vector<json::Member> parts;
   if (!first.empty()) parts.emplace_back(first, *json::select(*tree, first));
   for (const std::string& path : paths) {
     if (path == first) continue;  // printed already
