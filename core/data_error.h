@@ -7,6 +7,13 @@
 
 namespace core {
 
+// Where a name or a file name was read (a fight file's line, a location's
+// picture line): an error about what it names also names this place.
+struct Origin {
+  std::string file;
+  int line = 0;
+};
+
 class DataError : public std::runtime_error {
  public:
   // text: the familiar message ("File not found", "'x' is not a valid integer value").

@@ -92,6 +92,21 @@ double DataReader::read_decimal() {
   return to_decimal(text, path_, read_);
 }
 
+std::string DataReader::labelled() {
+  skip();
+  return line();
+}
+
+int32_t DataReader::labelled_int() {
+  skip();
+  return read_int();
+}
+
+double DataReader::labelled_decimal() {
+  skip();
+  return read_decimal();
+}
+
 std::vector<std::string> read_all_lines(const DataRoot& root, const std::string& game_path) {
   DataReader reader(root, game_path);
   std::vector<std::string> lines;

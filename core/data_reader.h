@@ -31,6 +31,11 @@ class DataReader {
   // end names the file's last line and says the file ended early.
   int32_t read_int();
   double read_decimal();
+  // Most formats put a label line before each value: these read and drop
+  // the label, then read the value line.
+  std::string labelled();
+  int32_t labelled_int();
+  double labelled_decimal();
   // Line number of the line last read (1-based; 0 before the first).
   int line_number() const { return read_; }
   const std::string& game_path() const { return path_; }

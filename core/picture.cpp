@@ -176,4 +176,13 @@ QImage load_picture(const DataRoot& root, const std::string& game_path) {
   throw DataError(kNotValid, game_path);
 }
 
+QImage load_picture(const DataRoot& root, const std::string& game_path, const Origin& from) {
+  if (from.file.empty()) return load_picture(root, game_path);
+  try {
+    return load_picture(root, game_path);
+  } catch (const DataError& e) {
+    throw DataError(e.text() + " (" + game_path + ")", from.file, from.line);
+  }
+}
+
 }  // namespace core

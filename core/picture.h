@@ -5,10 +5,14 @@
 #include <QImage>
 #include <string>
 
+#include "core/data_error.h"
 #include "core/paths.h"
 
 namespace core {
 
 QImage load_picture(const DataRoot& root, const std::string& game_path);
+// As above; a missing or broken picture is reported at the file and line that
+// named it: "File not found (PICTURE)" with that file and line.
+QImage load_picture(const DataRoot& root, const std::string& game_path, const Origin& from);
 
 }  // namespace core

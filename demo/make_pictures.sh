@@ -584,6 +584,14 @@ enemy robot "Робот" '#3a4a5a' \
   -draw "rectangle 50,76 62,98" -draw "rectangle 10,36 22,64" -draw "rectangle 66,36 78,64" \
   -fill '#ffd040' -draw "circle 44,50 44,56"
 
+enemy hermit "Отшельник" '#4a4038' \
+  -fill '#6a5a48' -draw "polygon 26,40 62,40 72,100 16,100" \
+  -fill '#d0a888' -draw "circle 44,24 44,34" \
+  -fill '#e8e4dc' -draw "polygon 34,28 54,28 50,52 44,58 38,52" \
+  -fill '#e8e4dc' -draw "rectangle 35,12 53,16" \
+  -fill '#202020' -draw "circle 40,22 40,24" -draw "circle 48,22 48,24" \
+  -stroke '#8a6a40' -strokewidth 3 -draw "line 74,18 70,100" -stroke none
+
 # ---------------------------------------------------------------------------
 # The player's fight sprite 64x96, eight frames: he sways and raises his
 # weapon a little further with each frame.

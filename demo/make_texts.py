@@ -14,8 +14,23 @@ letter case; the engine matches them ignoring case.
 import os
 import sys
 
+import fit_text
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "Data")
+
+
+def flow(lines):
+    """Joins the lines of a text into paragraphs and breaks them anew to fit
+    the location box: a line starting with "- " (speech) or an empty line
+    starts a new paragraph."""
+    paragraphs = []
+    for line in lines:
+        if not line or line.startswith("- ") or not paragraphs or not paragraphs[-1]:
+            paragraphs.append(line)
+        else:
+            paragraphs[-1] += " " + line
+    return paragraphs
 
 
 def write(rel, lines):
@@ -89,33 +104,33 @@ FOOD_LABELS = ["Номер", "Прибавка жизни", "Снимает ус
 # starting strength 5 carries 4000).
 ITEMS = [
     ("Руки", r"data\pictures\items\hands.bmp", 1, 0, "gun", 1, 0,
-     "Свои кулаки. Лучше, чем ничего, но ненамного."),
+     "Свои кулаки."),
     ("Охотничий нож", r"Data\Pictures\Items\knife.bmp", 1, 300, "gun", 2, 60,
-     "Широкий клинок с деревянной рукоятью. Патронов не просит."),
+     "Нож без патронов."),
     ("Пистолет Сокол-9", r"DATA\pictures\items\pistol.bmp", 1, 900, "gun", 3,
-     450, "Армейский пистолет, восемь патронов в магазине."),
+     450, "Армейский ствол."),
     ("Обрез двустволки", r"Data\pictures\Items\shotgun.bmp", 1, 2600, "gun", 4,
-     700, "Укороченное охотничье ружье. Дуплетом бьет наповал."),
+     700, "Ружье, дуплет."),
     ("Автомат Вихрь-5", r"data\Pictures\items\rifle.bmp", 1, 3300, "gun", 5,
-     1800, "Тяжелый и надежный автомат. Умеет стрелять очередями."),
+     1800, "Бьет очередями."),
     ("Патроны 9 мм", r"Data\Pictures\Items\ammo9.bmp", 8, 100, "ammo", 0, 40,
      "Пачка пистолетных патронов, 8 штук."),
     ("Патроны 12 калибра", r"data\pictures\ITEMS\ammo12.bmp", 10, 400, "ammo",
-     0, 60, "Картонная коробка ружейных патронов с картечью, 10 штук."),
+     0, 60, "Коробка патронов с картечью, 10 штук."),
     ("Патроны 5,6 мм", r"Data\Pictures\items\ammo56.bmp", 30, 300, "ammo", 0,
      120, "Цинк автоматных патронов, 30 штук."),
     ("Рубашка и джинсы", r"data\pictures\items\clothes.bmp", 1, 0, "armor", 1,
-     0, "Обычная одежда. От пуль и радиации не спасает."),
+     0, "Обычная одежда. От пуль не спасает."),
     ("Кожаная куртка", r"Data\Pictures\Items\jacket.bmp", 1, 1800, "armor", 2,
      250, "Потертая кожанка, держит нож и немного пыли."),
     ("Бронежилет", r"DATA\PICTURES\ITEMS\vest.bmp", 1, 3500, "armor", 3, 1200,
-     "Армейский бронежилет со стальными пластинами. Очень тяжелый."),
+     "Стальные пластины. Очень тяжелый."),
     ("Костюм химзащиты", r"data\Pictures\Items\chemsuit.bmp", 1, 2500, "armor",
-     4, 900, "Прорезиненный костюм с капюшоном. Держит радиацию."),
+     4, 900, "Прорезиненный. Держит радиацию."),
     ("Аптечка", r"Data\pictures\items\medkit.bmp", 1, 300, "medik", 1, 150,
-     "Армейская аптечка: бинты, жгут, обезболивающее."),
+     "Бинты, жгут, обезболивающее."),
     ("Антирад", r"data\pictures\items\antirad.bmp", 1, 100, "medik", 2, 200,
-     "Шприц-тюбик с препаратом, выводящим радиацию."),
+     "Шприц-тюбик, выводит радиацию."),
     ("Бинт", r"Data\Pictures\Items\bandage.bmp", 1, 50, "medik", 3, 40,
      "Стерильный бинт в бумажной обертке."),
     ("Бутылка воды", r"data\pictures\items\water.bmp", 1, 500, "drink", 1, 20,
@@ -123,25 +138,25 @@ ITEMS = [
     ("Квас", r"Data\Pictures\Items\kvass.bmp", 1, 700, "drink", 2, 30,
      "Домашний квас из Выселок. Бодрит."),
     ("Энергетик", r"DATA\Pictures\Items\energy.bmp", 1, 330, "drink", 3, 60,
-     "Банка сладкой газировки с кофеином. Сон как рукой снимает."),
+     "Газировка с кофеином. Гонит сон."),
     ("Тушенка", r"data\pictures\items\stew.bmp", 1, 400, "food", 1, 50,
-     "Банка говяжьей тушенки из армейских запасов."),
+     "Говяжья, из армейских запасов."),
     ("Сухари", r"Data\Pictures\items\rusks.bmp", 1, 200, "food", 2, 15,
-     "Пакет ржаных сухарей. Не испортятся никогда."),
+     "Ржаные. Не испортятся никогда."),
     ("Сушеные грибы", r"data\PICTURES\items\mushrooms.bmp", 1, 150, "food", 3,
-     25, "Связка лесных грибов. Проверены счетчиком - чистые."),
+     25, "Лесные, проверены счетчиком - чистые."),
     ("Набор оружейника", r"Data\Pictures\Items\toolkit_w.bmp", 1, 600,
-     "toolkit_w", 0, 300, "Ершики, масло и запасные пружины для оружия."),
+     "toolkit_w", 0, 300, "Ершики, масло и пружины для оружия."),
     ("Ремнабор для брони", r"data\pictures\items\toolkit_a.bmp", 1, 800,
      "toolkit_a", 0, 300, "Заплаты, клей и нитки для защитной одежды."),
     ("Стеклышко света", r"Data\Pictures\Items\glass.bmp", 1, 100, "artefact",
-     0, 1500, "Осколок, светящийся изнутри теплым светом. Нашелся в котловане."),
+     0, 1500, "Светится. В бою видна готовность врагов."),
     ("Бинокль всезнания", r"data\pictures\Items\binoculars.bmp", 1, 700,
-     "artefact", 0, 5000, "Старый бинокль Отшельника. Говорят, в него видно все."),
+     "artefact", 0, 5000, "Отшельника. В бою видно здоровье врагов."),
     ("Камень-грелка", r"Data\PICTURES\Items\stone.bmp", 1, 400, "artefact", 0,
-     600, "Камень из котлована, всегда теплый. Торговцы его любят."),
+     600, "Всегда теплый. Торговцы его любят."),
     ("Старая фотография", r"data\pictures\items\photo.bmp", 1, 10, "artefact",
-     0, 5, "Выцветший снимок: семья на фоне заводских труб."),
+     0, 5, "Семья на фоне заводских труб."),
 ]
 
 # id, ammo, single, burst, mindmg, maxdmg, state, wearmin, wearmax, text 1-4.
@@ -396,7 +411,7 @@ LOCATION_FIGHTS = {
     "9": ("marodery", "now", "once"),       # 2 enemies, automatic, once
     "10": ("ohrana", "now", "once"),        # 3 enemies, automatic, once (hard)
     "11": ("otshelnik", "button", "once"),  # 1 enemy, offered, once (Каморка)
-    "12": ("mutanty", "now", "again"),      # 2 enemies, automatic, repeatable
+    "12": ("mutanty", "now", "once"),       # 2 enemies, automatic, once
 }
 for _name, (_fgt, _start, _once) in LOCATION_FIGHTS.items():
     LOCATIONS[_name].update(fgt=_fgt, fgtstart=_start, fgtonce=_once)
@@ -406,8 +421,8 @@ FIGHTS = {
     "pes": ["pes", "no", "no"],
     "staya": ["pes", "pes", "pes"],
     "marodery": ["marodyor", "marodyor", "no"],
-    "ohrana": ["robot", "marodyor", "marodyor"],
-    "otshelnik": ["mutant", "no", "no"],
+    "ohrana": ["robot", "marodyor", "no"],
+    "otshelnik": ["otshelnik", "no", "no"],
     "mutanty": ["mutant", "mutant", "no"],
 }
 
@@ -417,6 +432,7 @@ ENEMY_CATALOGUE = [
     ("marodyor", "Marauder.enm"),
     ("mutant", "mutant.enm"),
     ("robot", "robot.enm"),
+    ("otshelnik", "hermit.enm"),
 ]
 
 ENEMY_LABELS = [
@@ -434,12 +450,15 @@ ENEMY_LABELS = [
 ENEMIES = {
     "dog.enm": ("Бродячий пес", 14, 2, 6, 0, 15, 6, 9, "dog", 0, 0, []),
     "Marauder.enm": ("Мародер", 30, 4, 10, 1, 35, 7, 11, "marauder", 20, 80,
-                     [("Патроны 9 мм", "always"), ("Бинт", "random")]),
+                     [("Патроны 12 калибра", "always"), ("Патроны 9 мм", "random"),
+                      ("Бинт", "random")]),
     "mutant.enm": ("Мутант", 40, 6, 13, 2, 50, 5, 12, "mutant", 0, 0,
                    [("Камень-грелка", "chance")]),
-    "robot.enm": ("Охранный робот", 70, 8, 16, 5, 120, 4, 16, "robot", 50, 150,
+    "robot.enm": ("Охранный робот", 60, 6, 13, 3, 120, 4, 13, "robot", 50, 150,
                   [("Патроны 5,6 мм", "always"), ("Ремнабор для брони", "always"),
                    ("Аптечка", "random")]),
+    "hermit.enm": ("Отшельник", 50, 5, 12, 1, 80, 6, 12, "hermit", 100, 300,
+                   [("Аптечка", "always")]),
 }
 
 
@@ -524,8 +543,9 @@ def location_lines(name, loc, ex):
         lines.append(label)
         lines.append(value)
     lines.append("Описание места (до конца файла, не больше 50 строк):")
-    assert len(loc["desc"]) <= 50
-    return lines + loc["desc"]
+    desc = fit_text.paragraphs("location", flow(loc["desc"]))
+    assert len(desc) <= 50
+    return lines + desc
 
 
 DEAD_LOC = [
@@ -598,7 +618,7 @@ FINAL_TALK = (r"Data\Pictures\Talks\starosta_glad.bmp", [
         "- Вот оно как... За лесом-то ветер стихает. Значит, будем жить.",
         "- Спасибо тебе, бродяга. Оставайся в Выселках, сколько захочешь.",
         "",
-        "Солнце встает над Ветровым краем.",
+        "Впервые за три года в Ветровом крае спокойно.",
     ]),
 ])
 
@@ -609,7 +629,7 @@ def conversation_lines(picture, blocks):
     for number, level, text in blocks:
         lines.append(";%d блок ответа" % number)
         lines.append(str(level))
-        lines += text
+        lines += fit_text.paragraphs("location", flow(text))
     lines.append(";")
     return lines
 
@@ -758,6 +778,16 @@ def main():
     write("config/roamkin.cfg", hero_lines())
     write("config/inventory.cfg", INVENTORY)
 
+    long_descriptions = False
+    for item in ITEMS:
+        # The viewer wraps the description; a weapon's other lines leave
+        # room for one line of it, other kinds' for two.
+        room = 1 if item[4] == "gun" else 2
+        if len(fit_text.wrap("viewer", "Описание: " + item[7])) > room:
+            print("too long for the item viewer: " + item[7])
+            long_descriptions = True
+    if long_descriptions:
+        sys.exit(1)
     write("objects/items.dat", records(ITEM_LABELS, ITEMS))
     write("objects/guns.dat", records(GUN_LABELS, GUNS))
     write("objects/armor.dat", records(ARMOR_LABELS, ARMORS))
@@ -769,8 +799,8 @@ def main():
     for name, loc in LOCATIONS.items():
         write("levels/locations/%s.loc" % name,
               location_lines(name, loc, ex[name]))
-    write("levels/locations/dead.loc", DEAD_LOC)
-    write("levels/locations/done.loc", DONE_LOC)
+    write("levels/locations/dead.loc", fit_text.paragraphs("location", flow(DEAD_LOC)))
+    write("levels/locations/done.loc", fit_text.paragraphs("location", flow(DONE_LOC)))
 
     for name, partners in TALKS.items():
         lines = []
@@ -803,7 +833,7 @@ def main():
         write("combat/" + file.lower(), enemy_lines(e))
 
     for name, lines in INTRO.items():
-        write("intro/" + name, lines)
+        write("intro/" + name, fit_text.paragraphs("intro", flow(lines)))
 
 
 if __name__ == "__main__":

@@ -78,15 +78,14 @@ void expect_named(const core::DataError& e) {
   }
 }
 
-Headless::Headless() : game(world(), rt, music), scheduler(game.form, 1) {
+Headless::Headless() : game(world(), rt, music), scheduler(game.form) {
+  scheduler.follow_waits(rt);
   game.on_error = [](const std::string&) {};
 }
 
 void Headless::advance(int64_t ms) {
   scheduler.sync(rt.now);
-  scheduler.run_until(
-      rt.now, rt.now + ms, [this](const std::string& timer) { game.tick(timer); },
-      [this] { return rt.quit_requested; });
+  scheduler.pass(rt, ms, [this](const std::string& timer) { game.tick(timer); });
 }
 
 }  // namespace fuzz

@@ -31,17 +31,23 @@ std::string_view as_text(const uint8_t* data, size_t size);
 // the engine's messages, reported as a crash.
 void expect_named(const core::DataError& e);
 
+// Runs a read or a rule, checking the data error it raises.
+template <typename F>
+void checked(F&& read) {
+  try {
+    read();
+  } catch (const core::DataError& e) {
+    expect_named(e);
+  }
+}
+
 // A fresh game on the scratch world, errors collected but not printed.
 struct Headless {
   Headless();
   // Runs a rule as the dispatcher would, checking the error it raises.
   template <typename F>
   void run(F&& rule) {
-    try {
-      rule();
-    } catch (const core::DataError& e) {
-      expect_named(e);
-    }
+    checked(rule);
   }
   // Lets virtual time pass with the timers firing (through the dispatcher).
   void advance(int64_t ms);

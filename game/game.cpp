@@ -36,11 +36,6 @@ bool Game::pick(const std::string& list, int row, Press how) {
   if (!c || c->kind != form::Kind::List || row < 0 || row >= static_cast<int>(c->rows.size()) ||
       !clickable(list))
     return false;
-  // A double click picks twice only while the first left the rows as they
-  // were: after a pickup or a use the next item has moved under the pointer.
-  if (how == Press::second_of_double && list == last_click_ && c->rows != rows_at_click_)
-    return false;
-  if (how != Press::second_of_double) rows_at_click_ = c->rows;
   form[list].row = row;
   return click(list, how);
 }
@@ -121,8 +116,12 @@ void Game::register_handlers() {
       {"Image32", &Game::Image32Click},
       {"Image38", &Game::Image38Click},
 
-      // outro
-
+      // outro: a click anywhere on it ends it
+      {"outro", &Game::outroClick},
+      {"Image36", &Game::outroClick},
+      {"outrmemo", &Game::outroClick},
+      {"uppnl", &Game::outroClick},
+      {"downpnl", &Game::outroClick},
   };
   timers_ = {
       {"Timer1", &Game::Timer1Timer}, {"Timer2", &Game::Timer2Timer},

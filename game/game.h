@@ -125,7 +125,9 @@ class Game {
   void press(const std::string& image, const std::string& pressed, const std::string& normal,
              bool wait_after = true);
   // Loads a picture file of the data folder into an image control.
-  void load_picture(const std::string& image, const std::string& file);
+  // A missing picture also names `from`, the file and line that named it.
+  void load_picture(const std::string& image, const std::string& file,
+                    const core::Origin& from = {});
 
   // ---- shell: intro (intro.cpp) ----
   void loadintro(const std::string& file);
@@ -271,6 +273,9 @@ class Game {
   // ---- shell: outro (shell/outro.cpp) ----
   void start_outro();
   void Timer8Timer();
+  // Escape or a click on the outro: ends it as its natural end does.
+  void outroClick();
+  void end_outro();
 
  private:
   void register_handlers();
@@ -279,7 +284,6 @@ class Game {
   // on the control the first one hit. Moves the keyboard focus.
   bool accept_click(const std::string& control, Press how);
   std::string last_click_;
-  std::vector<std::string> rows_at_click_;  // of the list last picked, before the pick
   std::unordered_map<std::string, void (Game::*)()> clicks_;
   std::unordered_map<std::string, void (Game::*)()> timers_;
 };

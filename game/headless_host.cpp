@@ -2,7 +2,9 @@
 
 HeadlessHost::HeadlessHost(const core::DataRoot& root,
                            std::function<void(const std::string&)> on_error)
-    : game(root, rt, music), scheduler(game.form, 1) {
+    : game(root, rt, music), scheduler(game.form) {
+  // A handler's own blocking waits spend virtual time that the timers see.
+  scheduler.follow_waits(rt);
   game.on_error = std::move(on_error);
 }
 
@@ -44,7 +46,5 @@ void HeadlessHost::run(const std::function<void()>& handler) {
 }
 
 void HeadlessHost::wait(int64_t ms) {
-  scheduler.run_until(
-      rt.now, rt.now + ms, [this](const std::string& timer) { game.tick(timer); },
-      [this] { return rt.quit_requested; });
+  scheduler.pass(rt, ms, [this](const std::string& timer) { game.tick(timer); });
 }

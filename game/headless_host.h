@@ -25,8 +25,8 @@ class HeadlessHost {
   bool key(Key k);
   // Runs a rule or handler as an event (errors reported as above).
   void run(const std::function<void()>& handler);
-  // Lets ms of virtual time pass, firing timers in order; stops early when
-  // the game ends.
+  // Lets ms of virtual time pass, firing timers in order; however the waits
+  // are cut, the same time gives the same game.
   void wait(int64_t ms);
 
   VirtualRuntime rt;

@@ -55,6 +55,7 @@ bool Game::key(Key k) {
       return false;
     }
     case Key::escape:
+      if (shown(form::Screen::outro)) return press_if_shown("outro");
       return shown(form::Screen::viewer) && press_if_shown("Image37");
     case Key::up:
       return press_if_shown("Image15");

@@ -17,7 +17,7 @@ enum class Press {
 enum class Key {
   enter,   // presses the button with the keyboard focus
   space,   // presses the button or radio button with the keyboard focus
-  escape,  // closes the item viewer
+  escape,  // closes the item viewer, ends the outro
   up,      // the four exits of the location
   down,
   left,

@@ -62,6 +62,7 @@ struct Object {
   }
   Object& operator()(const char* key, bool v) { return raw(key, boolean(v)); }
   Object& operator()(const char* key, uint32_t v) { return num(key, v); }
+  Object& operator()(const char* key, int64_t v) { return num(key, v); }
   // A record with a field list: a nested object.
   template <class Record>
   requires requires(const Record& r, Object& o) { fields(r, o); }

@@ -2,14 +2,18 @@
 
 #include <algorithm>
 
-Scheduler::Scheduler(form::Form& form, int min_interval)
-    : form_(form), min_interval_(std::max(1, min_interval)) {
+Scheduler::Scheduler(form::Form& form) : form_(form) {
   for (form::Control& c : form_.controls())
     if (c.kind == form::Kind::Timer) entries_.push_back(Entry{&c});
 }
 
-int Scheduler::period(const Entry& e) const {
-  return std::max(min_interval_, e.interval);
+Scheduler::~Scheduler() {
+  if (followed_) followed_->before_wait = nullptr;
+}
+
+void Scheduler::follow_waits(Runtime& rt) {
+  followed_ = &rt;
+  rt.before_wait = [this] { sync(followed_->now); };
 }
 
 void Scheduler::sync(int64_t now) {
@@ -23,7 +27,7 @@ void Scheduler::sync(int64_t now) {
       e.running = true;
       e.generation = t.generation;
       e.interval = t.interval;
-      e.due = now + period(e);
+      e.due = now + e.interval;
     }
   }
 }
@@ -40,12 +44,11 @@ std::string Scheduler::take_due(int64_t now) {
   for (Entry& e : entries_)
     if (e.running && e.due <= now && (!best || e.due < best->due)) best = &e;
   if (!best) return {};
-  best->due = now + period(*best);
+  best->due = now + best->interval;
   return best->timer->name;
 }
 
-void Scheduler::run_until(int64_t& now, int64_t end,
-                          const std::function<void(const std::string&)>& fire,
+void Scheduler::run_until(int64_t& now, int64_t end, const Fire& fire,
                           const std::function<bool()>& stop) {
   while (!stop || !stop()) {
     sync(now);
@@ -56,4 +59,9 @@ void Scheduler::run_until(int64_t& now, int64_t end,
   }
   if (now < end) now = end;
   sync(now);
+}
+
+void Scheduler::pass(VirtualRuntime& rt, int64_t ms, const Fire& fire) {
+  rt.passed += ms;
+  run_until(rt.now, rt.passed, fire, [&rt] { return rt.quit_requested; });
 }

@@ -56,20 +56,42 @@ MainWindow::~MainWindow() {
 
 void MainWindow::create_widgets() {
   for (form::Control& c : game_.form.controls()) {
-    QWidget* parent = this;
-    if (auto it = by_name_.find(c.parent); !c.parent.empty() && it != by_name_.end()) {
-      if (QWidget* panel = bound_[it->second].widget) parent = panel;
-    }
-    size_t index = bound_.size();
+    by_name_[c.name] = bound_.size();
     ui::BoundControl bound;
     bound.control = &c;
-    bound.widget = ui::create_widget(c, parent);
     bound_.push_back(std::move(bound));
-    by_name_[c.name] = index;
-    if (QWidget* w = bound_[index].widget) {
-      w->raise();  // later controls lie above earlier ones
-      connect_input(index);
+  }
+  create_shown_widgets();
+}
+
+void MainWindow::create_shown_widgets() {
+  if (widgets_made_ && pending_ == 0) return;
+  widgets_made_ = true;
+  pending_ = 0;
+  bool new_screen = false;
+  for (size_t index = 0; index < bound_.size(); ++index) {
+    ui::BoundControl& b = bound_[index];
+    const form::Control& c = *b.control;
+    if (b.widget || c.kind == Kind::Timer) continue;
+    QWidget* parent = this;
+    if (auto it = by_name_.find(c.parent); !c.parent.empty() && it != by_name_.end()) {
+      parent = bound_[it->second].widget;
+    } else if (c.kind == Kind::Panel && !game_.form.onscreen(c)) {
+      parent = nullptr;  // parked, hidden or covered (the play screen under the menu)
     }
+    if (!parent) {
+      pending_ += 1;
+      continue;
+    }
+    b.widget = ui::create_widget(c, parent);
+    b.widget->raise();  // later controls lie above earlier ones
+    connect_input(index);
+    new_screen = new_screen || parent == this;
+  }
+  // A screen made later than those after it in the design goes back under them.
+  if (new_screen) {
+    for (ui::BoundControl& b : bound_)
+      if (b.widget && b.widget->parentWidget() == this) b.widget->raise();
   }
 }
 
@@ -115,6 +137,12 @@ void MainWindow::connect_input(size_t index) {
       break;
     }
     case Kind::Panel:
+      // A panel the game answers a click on (the outro's): as an image.
+      if (game_.has_click_handler(name)) {
+        w->installEventFilter(this);
+        mouse_targets_[w] = index;
+      }
+      break;
     case Kind::Timer:
       break;
   }
@@ -240,6 +268,8 @@ bool MainWindow::list_mouse(size_t index, QEvent* event) {
 
 void MainWindow::dispatch(const std::function<void()>& event) {
   if (closing_ || runtime_.quitting()) return;
+  if (timers_) timers_->catch_up();
+  if (closing_ || runtime_.quitting()) return;
   try {
     event();
   } catch (const std::exception& e) {
@@ -296,7 +326,7 @@ void MainWindow::toggle_full_screen() {
 }
 
 void MainWindow::start_timers() {
-  if (timers_) timers_->reschedule();
+  if (timers_) timers_->start();
 }
 
 void MainWindow::shut_down() {
@@ -326,6 +356,7 @@ void MainWindow::sync() {
     return;
   }
   sync_window();
+  create_shown_widgets();
   for (ui::BoundControl& bound : bound_) ui::sync_widget(bound);
   sync_focus();
   state_file_.update(game_);
@@ -334,7 +365,6 @@ void MainWindow::sync() {
 void MainWindow::show_now() {
   if (closing_) return;
   sync();
-  if (timers_) timers_->note_changes();
   repaint();
   if (full_screen_) full_screen_->viewport()->repaint();
 }

@@ -44,6 +44,9 @@ class MainWindow : public QWidget {
 
  private:
   void create_widgets();
+  // Makes the widgets of every screen on screen that has none yet, so the
+  // screens parked or covered at the start cost nothing until first shown.
+  void create_shown_widgets();
   void connect_input(size_t index);
   // Runs one event of the player's in the game, then brings the window and
   // the timers up to date.
@@ -75,4 +78,6 @@ class MainWindow : public QWidget {
   bool window_synced_ = false;
   std::string focus_shown_;
   bool closing_ = false;
+  size_t pending_ = 0;  // controls still without a widget
+  bool widgets_made_ = false;
 };

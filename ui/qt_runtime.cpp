@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -15,8 +16,10 @@ QtRuntime::QtRuntime() {
 
 void QtRuntime::wait(int ms) {
   if (quitting_) return;
+  if (before_wait) before_wait();
   if (window_) window_->show_now();
   if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+  now += std::max(ms, 0);
 }
 
 uint32_t QtRuntime::clock_seed() {

@@ -15,12 +15,13 @@ class QtRuntime : public Runtime {
   // The window drawn before every wait (may be nullptr).
   void attach(MainWindow* window) { window_ = window; }
 
-  // Milliseconds since the program started.
-  int64_t now() const { return clock_.elapsed(); }
+  // Real milliseconds since the program started (the engine's clock `now`
+  // follows it, TimerDriver).
+  int64_t real() const { return clock_.elapsed(); }
 
   // Draws the window from the model, then blocks the thread without
   // handling any event: clicks made meanwhile are handled afterwards, and no
-  // timer fires.
+  // timer fires. Moves `now` on by ms.
   void wait(int ms) override;
   // The system clock, unless VETROVAY_SEED holds a number.
   uint32_t clock_seed() override;

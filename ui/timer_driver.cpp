@@ -4,29 +4,39 @@
 
 #include "ui/qt_runtime.h"
 
-namespace {
-// The window's timers cannot tick faster than the screen is redrawn.
-constexpr int kShortestPeriod = 16;
-}  // namespace
-
 TimerDriver::TimerDriver(form::Form& form, QtRuntime& runtime,
                          std::function<void(const std::string&)> tick,
                          std::function<void()> after_ticks)
-    : scheduler_(form, kShortestPeriod),
+    : scheduler_(form),
       runtime_(runtime),
       tick_(std::move(tick)),
       after_ticks_(std::move(after_ticks)) {
+  scheduler_.follow_waits(runtime_);
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] { fire(); });
 }
 
-void TimerDriver::note_changes() {
-  scheduler_.sync(runtime_.now());
+bool TimerDriver::halted() const {
+  return stopped_ || suspended_ > 0 || runtime_.quitting();
+}
+
+void TimerDriver::start() {
+  started_ = true;
+  runtime_.now = std::max(runtime_.now, runtime_.real());
+  reschedule();
+}
+
+void TimerDriver::catch_up() {
+  if (!started_ || firing_ || halted()) {
+    runtime_.now = std::max(runtime_.now, runtime_.real());
+    return;
+  }
+  run();
 }
 
 void TimerDriver::reschedule() {
-  note_changes();
+  scheduler_.sync(runtime_.now);
   if (!firing_) arm();
 }
 
@@ -37,6 +47,7 @@ void TimerDriver::suspend() {
 
 void TimerDriver::resume() {
   if (suspended_ > 0) --suspended_;
+  runtime_.now = std::max(runtime_.now, runtime_.real());
   if (!firing_) arm();
 }
 
@@ -46,7 +57,7 @@ void TimerDriver::stop() {
 }
 
 void TimerDriver::arm() {
-  if (stopped_ || suspended_ > 0 || runtime_.quitting()) {
+  if (!started_ || halted()) {
     timer_.stop();
     return;
   }
@@ -55,27 +66,22 @@ void TimerDriver::arm() {
     timer_.stop();
     return;
   }
-  int64_t delay = std::max<int64_t>(0, *due - runtime_.now());
+  int64_t delay = std::max<int64_t>(0, *due - runtime_.real());
   timer_.start(static_cast<int>(std::min<int64_t>(delay, 24 * 3600 * 1000)));
 }
 
-void TimerDriver::fire() {
-  if (stopped_ || suspended_ > 0 || runtime_.quitting()) return;
+void TimerDriver::run() {
+  // Every tick due until this moment, in time order; the moment stays fixed
+  // for the run, so a handler slower than its own period cannot keep the
+  // run going for ever.
   firing_ = true;
-  // Every timer due at this moment ticks once, one handler at a time, in
-  // order. The moment stays fixed for the whole run, so a handler that blocks
-  // longer than its own period cannot keep the run going for ever.
-  int64_t now = runtime_.now();
-  scheduler_.sync(now);
-  for (;;) {
-    std::string name = scheduler_.take_due(now);
-    if (name.empty()) break;
-    tick_(name);
-    if (stopped_ || runtime_.quitting()) break;
-    // The handler may have started, stopped or changed timers.
-    scheduler_.sync(runtime_.now());
-  }
+  scheduler_.run_until(runtime_.now, runtime_.real(), tick_, [this] { return halted(); });
   firing_ = false;
+}
+
+void TimerDriver::fire() {
+  if (halted()) return;
+  run();
   if (stopped_ || runtime_.quitting()) return;
   after_ticks_();
   arm();

@@ -8,7 +8,12 @@
 #include "core/data_error.h"
 #include "core/data_reader.h"
 #include "core/picture.h"
-#include "core/safe_rewrite.h"
+#include "game/combat/data_paths.h"
+#include "game/combat/enemy_catalogue.h"
+#include "game/combat/enemy_file.h"
+#include "game/combat/fight_file.h"
+#include "game/combat/fight_map.h"
+#include "game/form/sprites.h"
 #include "game/game.h"
 #include "game/world/talk.h"
 
@@ -16,26 +21,11 @@ using core::str;
 
 namespace {
 
-constexpr const char* kFightMap = "data\\levels\\fights\\fight.map";
-constexpr const char* kFightMapRead = "Data\\Levels\\Fights\\fight.map";
-constexpr const char* kFightTemp = "data\\levels\\fights\\fight.tmp";
-constexpr const char* kFights = "data\\levels\\Fights\\";
-constexpr const char* kCatalogue = "Data\\Combat\\enemies.dat";
-constexpr const char* kCombat = "Data\\Combat\\";
-
 constexpr std::array<SlotControls, 3> kSlots{{
     {"Image9", "Image12", "Label30", "Label33"},
     {"Image11", "Image14", "Label32", "Label35"},
     {"Image10", "Image13", "Label31", "Label34"},
 }};
-
-// The three enemy keys of a fight file.
-std::array<std::string, 3> read_fight_file(const core::DataRoot& root, const std::string& fgt) {
-  core::DataReader in(root, kFights + fgt + ".fgt");
-  std::array<std::string, 3> keys;
-  for (std::string& key : keys) key = in.line();
-  return keys;
-}
 
 }  // namespace
 
@@ -44,63 +34,24 @@ const SlotControls& slot_controls(int k) {
 }
 
 bool Game::chkfgt(const std::string& place) {
-  bool found = false;
-  for (const std::string& line : core::read_all_lines(root, kFightMapRead))
-    if (line == place) found = true;
-  return found;
+  return combat::fight_map_has(root, place);
 }
 
 void Game::setfgt(const std::string& place) {
-  std::vector<std::string> lines = core::read_all_lines(root, kFightMap);
-  lines.push_back(place);
-  core::safe_rewrite(root, kFightMap, kFightTemp, lines);
+  combat::add_to_fight_map(root, place);
 }
 
 void Game::loadenemy(const std::string& file) {
-  core::DataReader in(root, kCombat + file);
+  // Loot entries past the new lootcount keep what an earlier load left.
   enemy& e = combat.enemytemplate;
-  auto text = [&in] {
-    in.skip();
-    return in.line();
-  };
-  auto number = [&in] {
-    in.skip();
-    return in.read_int();
-  };
-  e.name = text();
-  e.extratext1 = text();
-  e.health = number();
-  e.maxhealth = e.health;
-  e.mindamage = number();
-  e.maxdamage = number();
-  e.armor = number();
-  e.exp = number();
-  e.extraint1 = number();
-  e.agility = number();
-  e.accuracy = number();
-  e.extratext2 = text();
-  e.extraint2 = number();
-  e.picture = text();
-  e.hitpicture = text();
-  e.deadpicture = text();
-  e.extratext3 = text();
-  e.extratext4 = text();
-  e.extratext5 = text();
-  e.minmoney = number();
-  e.maxmoney = number();
-  in.skip();  // line 41
-  // Loot pairs to the end of the file; the lists hold ten, later pairs are
-  // ignored. Entries past lootcount keep what an earlier load left.
-  e.lootcount = 0;
-  while (!in.eof()) {
-    std::string item = in.line();
-    std::string rule = in.line();
-    if (e.lootcount >= kMaxLoot) continue;
-    e.lootcount += 1;
-    e.loot[static_cast<size_t>(e.lootcount)] = std::move(item);
-    e.lootrule[static_cast<size_t>(e.lootcount)] = std::move(rule);
+  enemy next = combat::read_enemy_file(root, file);
+  for (int i = next.lootcount + 1; i <= kMaxLoot; ++i) {
+    const auto at = static_cast<size_t>(i);
+    next.loot[at] = e.loot[at];
+    next.lootrule[at] = e.lootrule[at];
   }
-  e.ready = 0;
+  next.healthlabel = e.healthlabel;
+  e = std::move(next);
 }
 
 enemy& Game::enemy_slot(int k) {
@@ -112,24 +63,13 @@ void Game::startfight(const std::string& key1, const std::string& key2, const st
   // bad enemy file or picture is reported before anything of the fight is
   // set up, so no half-built fight and no enemy of an earlier fight remain.
   const std::array<std::string, 3> keys{key1, key2, key3};
-  std::array<std::string, 3> files;
-  std::array<bool, 3> found{false, key2 == "no", key3 == "no"};
-  {
-    core::DataReader in(root, kCatalogue);
-    while (!(found[0] && found[1] && found[2]) && !in.eof()) {
-      const std::string key = in.line();
-      const std::string file = in.line();
-      for (size_t j = 0; j < 3; ++j) {
-        if (keys[j] == "no" || key != keys[j]) continue;
-        files[j] = file;
-        found[j] = true;
-      }
-    }
+  // The keys of the location's fight file name its lines when unknown.
+  std::array<core::Origin, 3> from;
+  if (loc.fgt != "no") {
+    const std::string fight = combat::fight_file(loc.fgt);
+    from = {core::Origin{fight, 1}, core::Origin{fight, 2}, core::Origin{fight, 3}};
   }
-  for (size_t j = 0; j < 3; ++j) {
-    if (!found[j])
-      throw core::DataError("Enemy '" + keys[j] + "' is not in the enemy catalogue", kCatalogue);
-  }
+  const std::array<std::string, 3> files = combat::enemy_files(root, keys, from);
   std::array<enemy, 3> loaded;
   std::array<QImage, 3> pictures;
   for (size_t j = 0; j < 3; ++j) {
@@ -137,10 +77,11 @@ void Game::startfight(const std::string& key1, const std::string& key2, const st
     loadenemy(files[j]);
     loaded[j] = combat.enemytemplate;
     loaded[j].healthlabel = kSlots[j].health;
-    pictures[j] = core::load_picture(root, loaded[j].picture);
+    pictures[j] = core::load_picture(
+        root, loaded[j].picture, {combat::enemy_file_path(files[j]), combat::kEnemyPictureLine});
   }
   // The inventory mode buttons of a fight: "use" pressed, the others normal.
-  const std::string buttons = "Data\\Sprites\\Buttons\\";
+  const std::string buttons = form::kButtonFolder;
   const std::array<std::pair<const char*, std::string>, 3> modes{{
       {"Image24", buttons + "view_n.bmp"},
       {"Image25", buttons + "use_p.bmp"},
@@ -151,7 +92,7 @@ void Game::startfight(const std::string& key1, const std::string& key2, const st
 
   // 1-2. Music and log.
   stop_music();
-  start_track("Data\\Music\\fight.mp3", true);
+  start_track(combat::kFightMusic, true);
   form::Control& log = form["Memo2"];
   log.clear();
   log.add("Начался бой !");
@@ -238,17 +179,17 @@ void Game::encounter() {
   form::Control& memo = form["LocMemo"];
   memo.add("");
   memo.add("Я атакован !");
-  const std::array<std::string, 3> keys = read_fight_file(root, loc.fgt);
+  const combat::fightfile f = combat::read_fight_file(root, loc.fgt);
   rt.wait(2000);
-  startfight(keys[0], keys[1], keys[2]);
+  startfight(f.keys[0], f.keys[1], f.keys[2]);
 }
 
 void Game::Image21Click() {
-  press("Image21", "Data\\Sprites\\Buttons\\fight_p.bmp", "Data\\Sprites\\Buttons\\fight_n.bmp");
+  press("Image21", form::button_sprite("fight_p.bmp"), form::button_sprite("fight_n.bmp"));
   form["LocMemo"].add("Я вступил в бой.");
-  const std::array<std::string, 3> keys = read_fight_file(root, loc.fgt);
+  const combat::fightfile f = combat::read_fight_file(root, loc.fgt);
   rt.wait(2000);
-  startfight(keys[0], keys[1], keys[2]);
+  startfight(f.keys[0], f.keys[1], f.keys[2]);
   // The button goes before the map is written: a failed write is reported
   // but never offers the same fight a second time.
   form["Image21"].visible = false;

@@ -3,14 +3,13 @@
 // strike; clicks on the enemy pictures are the player's attacks.
 #include "core/convert.h"
 #include "core/rounding.h"
+#include "game/combat/data_paths.h"
 #include "game/combat/rules.h"
 #include "game/game.h"
 
 using core::str;
 
 namespace {
-
-constexpr const char* kSprites = "data\\sprites\\fight\\roamkin\\";
 
 // A readiness bar with its percentage 5 pixels to the right of its end.
 void draw_bar(form::Form& f, const char* bar_name, const char* text_name, int32_t ready) {
@@ -47,7 +46,7 @@ void Game::Timer1Timer() {
 
   // 2-5. The player's meter.
   if (hero.ready == 0) empty_meter(form);
-  load_picture("Image5", kSprites + str(combat.fightframe) + ".bmp");
+  load_picture("Image5", combat::kFightSprites + str(combat.fightframe) + ".bmp");
   combat::grow(rng, hero.ready, hero.agility);
   if (hero.ready > 30) {
     for (const char* name : {"PInventory", "PItems"}) {

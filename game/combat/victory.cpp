@@ -4,6 +4,7 @@
 
 #include "core/checked.h"
 #include "core/convert.h"
+#include "game/form/sprites.h"
 #include "game/game.h"
 #include "game/world/talk.h"
 
@@ -36,14 +37,14 @@ void Game::deathen(int k, const enemy& e) {
   log.add("Найдено денег: " + str(m));
 
   // The loot goes to the ground in one rewrite of the pickup file, so a
-  // failed write leaves none of it there rather than a part. A location
-  // without a pickup file has no ground to take it.
+  // failed write leaves none of it there rather than a part. A pickup name of
+  // "no" names the file no.pkp, as for a drop: the loot goes there and is
+  // listed until the next refresh of the location.
   std::vector<std::string> dropped;
   for (int i = 1; i <= e.lootcount && i <= kMaxLoot; ++i) {
     const auto at = static_cast<size_t>(i);
     if (e.lootrule[at] == "always" || rng.Random(100) <= 50) dropped.push_back(e.loot[at]);
   }
-  if (loc.pkp == "no") return;
   if (!dropped.empty()) addtoground(dropped);
   setitems();
 }
@@ -77,8 +78,7 @@ void Game::victory() {
 }
 
 void Game::Image19Click() {
-  press("Image19", "Data\\Sprites\\Buttons\\runaway_p.bmp",
-        "Data\\Sprites\\Buttons\\runaway_n.bmp");
+  press("Image19", form::button_sprite("runaway_p.bmp"), form::button_sprite("runaway_n.bmp"));
   hero.ready = 0;
   form::Control& log = form["Memo2"];
   const int r = rng.Random(sat_sub(60, hero.intellect));

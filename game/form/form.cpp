@@ -110,6 +110,13 @@ const Control* Form::control_at(int x, int y) const {
   return nullptr;
 }
 
+int Form::row_at(const Control& list, int y) const {
+  constexpr int kListFrame = 2;  // the list's sunken border
+  const int inside = y - abs_top(list) - kListFrame;
+  const int last = static_cast<int>(list.rows.size()) - 1;
+  return std::clamp(inside / std::max(1, list.row_height), 0, std::max(last, 0));
+}
+
 void Form::check(Control& radio) {
   for (Control& c : controls_)
     if (c.kind == Kind::Radio && c.group == radio.group) c.checked = false;

@@ -45,6 +45,9 @@ class Form {
   bool onscreen(const Control& c) const;
   // The topmost control on screen at window point x, y (nullptr: none).
   const Control* control_at(int x, int y) const;
+  // The row of a list at window height y, as the window's list shows its
+  // rows unscrolled inside its frame; below the last row, the last one.
+  int row_at(const Control& list, int y) const;
   // Checks a radio button and unchecks the others of its group.
   void check(Control& radio);
 

@@ -7,6 +7,7 @@
 
 #include "game/form/decorations.h"
 #include "game/form/form.h"
+#include "game/form/sprites.h"
 
 namespace form {
 namespace {
@@ -107,9 +108,9 @@ void status_panel(Builder& b) {
   inv.background = medium_grey;
   inv.font = font(kTimes, 13, false, navy);
   inv.cursor = Cursor::hand;
-  b.image("Image24", 8, 408, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\view_p.bmp";
-  b.image("Image25", 96, 408, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\use_n.bmp";
-  b.image("Image26", 48, 440, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\throw_n.bmp";
+  b.image("Image24", 8, 408, 81, 26, true).picture_file = form::button_sprite("view_p.bmp");
+  b.image("Image25", 96, 408, 81, 26, true).picture_file = form::button_sprite("use_n.bmp");
+  b.image("Image26", 48, 440, 81, 26, true).picture_file = form::button_sprite("throw_n.bmp");
   b.label("Label22", 8, 472, "Вес:").font = font(kTimes, 13, false, silver);
   Control& msg = b.label("Label5", 8, 496, "");
   msg.font = font(kTimes, 13, false, red);
@@ -133,12 +134,12 @@ void location_panel(Builder& b) {
   memo.font = font("Arial", 13, false, navy);
   memo.scroll_vertical = true;
   memo.word_wrap = true;
-  const char* arrows = "Data\\Sprites\\Arrows\\";
+  const char* arrows = form::kArrowFolder;
   b.image("Image15", 33, 184, 40, 35, true).picture_file = std::string(arrows) + "up_n.bmp";
   b.image("Image16", 32, 240, 40, 35, true).picture_file = std::string(arrows) + "down_n.bmp";
   b.image("Image17", 8, 208, 35, 40, true).picture_file = std::string(arrows) + "left_n.bmp";
   b.image("Image18", 61, 208, 35, 40, true).picture_file = std::string(arrows) + "right_n.bmp";
-  const char* buttons = "Data\\Sprites\\Buttons\\";
+  const char* buttons = form::kButtonFolder;
   b.image("Image20", 288, 184, 81, 26, true).picture_file = std::string(buttons) + "trade_n.bmp";
   Control& give = b.image("Image27", 288, 184, 81, 26, true);
   give.picture_file = std::string(buttons) + "give_n.bmp";
@@ -174,9 +175,11 @@ void viewer_panel(Builder& b) {
   Control& memo = b.memo("Memo1", 197, 8, 185, 145);
   memo.background = medium_grey;
   memo.font = font(kTimes, 12, false, navy);
+  // Long lines wrap instead of running out of sight, so the memo needs no
+  // horizontal scroll bar.
   memo.scroll_vertical = true;
-  memo.scroll_horizontal = true;
-  b.image("Image37", 64, 132, 81, 26, true).picture_file = "Data\\Sprites\\Buttons\\close_n.bmp";
+  memo.word_wrap = true;
+  b.image("Image37", 64, 132, 81, 26, true).picture_file = form::button_sprite("close_n.bmp");
 }
 
 void death_panel(Builder& b) {
@@ -223,7 +226,7 @@ void fight_panel(Builder& b) {
   }
   b.f["RadioButton1"].checked = true;
   Control& run = b.image("Image19", 80, 248, 81, 26, true);
-  run.picture_file = "Data\\Sprites\\Buttons\\runaway_n.bmp";
+  run.picture_file = form::button_sprite("runaway_n.bmp");
   run.visible = false;
   Control& log = b.memo("Memo2", 176, 152, 193, 121);
   log.background = medium_grey;
@@ -254,7 +257,7 @@ void levelup_panel(Builder& b) {
   points.transparent = false;
   points.font = font("MS Sans Serif", 11, false, black);
   Control& take = b.image("Image22", 64, 166, 81, 26, true);
-  take.picture_file = "Data\\Sprites\\Buttons\\take_n.bmp";
+  take.picture_file = form::button_sprite("take_n.bmp");
   take.visible = false;
 }
 
@@ -275,7 +278,7 @@ void trader_panels(Builder& b) {
   price.font = font(kTimes, 13, true, silver);
   price.visible = false;
   b.label("Label29", 56, 32, "").font = font(kTimes, 13, true, white);
-  const std::string dir = "Data\\Sprites\\Buttons\\";
+  const std::string dir = form::kButtonFolder;
   for (auto [name, left, top, file] :
        {std::tuple{"Image29", 8, 64, "view_n.bmp"}, std::tuple{"Image30", 100, 64, "buy_n.bmp"},
         std::tuple{"Image31", 192, 64, "sell_n.bmp"},
@@ -396,7 +399,7 @@ Form build_form() {
   b.timer("Timer5", 1, true);
   b.timer("Timer6", 20000, false);
   b.timer("Timer7", 10000, false);
-  b.timer("Timer8", 1, false);
+  b.timer("Timer8", 20, false);  // a frame of the outro, which is paced by time
   return f;
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "core/data_error.h"
 #include "core/paths.h"
 
 // A record of "Data\Objects\items.dat".
@@ -65,10 +66,7 @@ inline constexpr const char* kFood = "Data\\Objects\\food.dat";
 // Where a name looked up in the catalogue came from (a start-inventory line,
 // a pickup entry): a name no record matches is then reported at that file and
 // line, as "Item 'X' not found in Data\Objects\items.dat (FILE, line N)".
-struct Origin {
-  std::string file;
-  int line = 0;
-};
+using Origin = core::Origin;
 
 catitem find_item(const core::DataRoot& root, const std::string& name, const Origin& from = {});
 // The same scan over bytes of items.dat read once, for a rule that looks up

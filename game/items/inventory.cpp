@@ -3,15 +3,16 @@
 #include "core/checked.h"
 #include "core/convert.h"
 #include "core/data_reader.h"
+#include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/inventory_file.h"
 
 using core::str;
 
 namespace {
 
 constexpr int kSlots = 100;
-constexpr const char* kStartFile = "Data\\Config\\inventory.cfg";
-constexpr const char* kButtons = "Data\\Sprites\\Buttons\\";
+constexpr const char* kButtons = form::kButtonFolder;
 
 }  // namespace
 
@@ -92,13 +93,13 @@ void Game::showinv() {
 void Game::setinv() {
   inventory.invnext = 1;
   inventory.invload = 0;
-  core::DataReader in(root, kStartFile);
+  const std::vector<items::startitem> start = items::read_inventory_start(root);
   // The catalogue is read once for the whole start file: a long start file
   // costs one scan of the bytes per line, not one reading of the file.
-  const std::string items = core::read_data_file(root, catalogue::kItems);
-  while (!in.eof()) {
-    const std::string name = in.line();
-    const catitem item = catalogue::find_item_in(items, name, {kStartFile, in.line_number()});
+  const std::string catalogue_bytes = core::read_data_file(root, catalogue::kItems);
+  for (const items::startitem& s : start) {
+    const catitem item =
+        catalogue::find_item_in(catalogue_bytes, s.name, {items::kInventoryStart, s.line});
     put_in_inventory(item, 100);
   }
 }

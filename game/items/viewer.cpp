@@ -1,5 +1,6 @@
 // The item viewer: picture and description of one item over the location.
 #include "core/convert.h"
+#include "game/form/sprites.h"
 #include "game/game.h"
 
 using core::str;
@@ -75,7 +76,7 @@ void Game::open_viewer() {
 }
 
 void Game::Image37Click() {
-  press("Image37", "Data\\Sprites\\Buttons\\close_p.bmp", "Data\\Sprites\\Buttons\\close_n.bmp");
+  press("Image37", form::button_sprite("close_p.bmp"), form::button_sprite("close_n.bmp"));
   show(form::Screen::location);
   park(form::Screen::viewer);
 }

@@ -1,6 +1,7 @@
 // Death of the character and the ten-second death screen that ends on the
 // main menu.
 #include "game/game.h"
+#include "game/shell/data_paths.h"
 
 namespace colors = form::colors;
 
@@ -18,7 +19,7 @@ void Game::stdeath() {
   const bool first = rng.Random(100) > 50;
   form::Control& picture = form["Image4"];
   picture.left = first ? 15 : 63;
-  const char* const picture_file = first ? "Data\\Death\\death1.bmp" : "Data\\Death\\death2.bmp";
+  const char* const picture_file = shell::kDeathPictures[first ? 0 : 1];
 
   show(form::Screen::death);
   // Every timer but the death screen's own stops: the clock, the fight loop,
@@ -50,6 +51,6 @@ void Game::Timer7Timer() {
   form["PItems"].enabled = true;
   show(form::Screen::menu);
   stop_music();
-  start_track("Data\\Music\\menu.mp3", false);
+  start_track(shell::kMenuMusic, false);
   form["Timer7"].stop();
 }

@@ -5,6 +5,7 @@
 #include "core/checked.h"
 #include "core/convert.h"
 #include "core/rounding.h"
+#include "game/form/sprites.h"
 #include "game/game.h"
 
 using core::str;
@@ -146,7 +147,7 @@ void Game::Button21Click() {
 }
 
 void Game::Image22Click() {
-  press("Image22", "Data\\Sprites\\Buttons\\take_p.bmp", "Data\\Sprites\\Buttons\\take_n.bmp");
+  press("Image22", form::button_sprite("take_p.bmp"), form::button_sprite("take_n.bmp"));
   outmsg("Повышен уровень !", form::colors::white, 2);
   hero.level = core::sat_add(hero.level, 1);
   hero.maxhealth = levelup.newmaxhealth;

@@ -1,9 +1,10 @@
 // The intro: five timed text slides, four of them with a picture.
 #include "core/data_reader.h"
 #include "game/game.h"
+#include "game/shell/data_paths.h"
 
 void Game::loadintro(const std::string& file) {
-  std::vector<std::string> lines = core::read_all_lines(root, "Data\\Intro\\" + file);
+  std::vector<std::string> lines = core::read_all_lines(root, shell::kIntroFolder + file);
   form::Control& memo = form["Memo4"];
   memo.clear();
   for (std::string& line : lines) memo.add(std::move(line));
@@ -13,25 +14,23 @@ void Game::Timer6Timer() {
   struct Slide {
     int interval;
     const char* text;
-    const char* picture;
   };
+  // Slide k shows text k + 1 and picture k.
   static const Slide kSlides[] = {
-      {15000, "2.txt", "Data\\Sprites\\Intro\\1.jpg"},
-      {17000, "3.txt", "Data\\Sprites\\Intro\\2.jpg"},
-      {19000, "4.txt", "Data\\Sprites\\Intro\\3.jpg"},
-      {19000, "5.txt", "Data\\Sprites\\Intro\\4.jpg"},
-  };
+      {15000, "2.txt"}, {17000, "3.txt"}, {19000, "4.txt"}, {19000, "5.txt"}};
   if (slides.introstep < 1) return;  // no intro running
   if (slides.introstep >= 5) {
     end_intro();
     return;
   }
-  if (slides.introstep == 1) start_track("Data\\Music\\intro.mp3", false);
+  if (slides.introstep == 1) start_track(shell::kIntroMusic, false);
   const Slide& slide = kSlides[slides.introstep - 1];
+  const std::string picture =
+      shell::kIntroPictureFolder + std::to_string(slides.introstep) + ".jpg";
   slides.introstep += 1;
   form["Timer6"].set_interval(slide.interval);
   loadintro(slide.text);
-  load_picture("Image35", slide.picture);
+  load_picture("Image35", picture);
   form["Image35"].visible = true;
 }
 

@@ -25,8 +25,9 @@ void Game::FormCreate() {
   }
 }
 
-void Game::load_picture(const std::string& image, const std::string& file) {
-  QImage picture = core::load_picture(root, file);
+void Game::load_picture(const std::string& image, const std::string& file,
+                        const core::Origin& from) {
+  QImage picture = core::load_picture(root, file, from);
   form::Control& c = form[image];
   c.picture = std::move(picture);
   c.picture_file = file;

@@ -2,25 +2,15 @@
 // with portrait and stock, and opening the trade screen.
 #include "game/trade/trader.h"
 
-#include "core/data_reader.h"
+#include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/trade/data_paths.h"
+#include "game/trade/trader_file.h"
+#include "game/world/location_file.h"
 
 namespace {
 
-constexpr const char* kTrade = "data\\levels\\Trade\\";
-constexpr const char* kPortraits = "Data\\Sprites\\Traders\\";
-constexpr const char* kButtons = "Data\\Sprites\\Buttons\\";
-
-// Reads the caption line of a pair and returns the value line after it.
-std::string value(core::DataReader& in) {
-  in.skip();
-  return in.line();
-}
-
-double rate(core::DataReader& in) {
-  in.skip();
-  return in.read_decimal();
-}
+constexpr const char* kButtons = form::kButtonFolder;
 
 }  // namespace
 
@@ -40,40 +30,11 @@ bool trade::factor(const trader& t, const std::string& kind, double& rate) {
 }
 
 void Game::loadtrader() {
-  core::DataReader in(root, kTrade + loc.trd + ".trd");
-  trader& t = trading.curtrader;
-  t.name = value(in);
-  t.extra1 = value(in);
-  t.extra2 = value(in);
-  t.extra3 = value(in);
-  t.extra4 = value(in);
-  t.extra5 = value(in);
-  t.gunnote = value(in);
-  t.gunrate = rate(in);
-  t.armornote = value(in);
-  t.armorrate = rate(in);
-  t.ammonote = value(in);
-  t.ammorate = rate(in);
-  t.mediknote = value(in);
-  t.medikrate = rate(in);
-  t.artefactnote = value(in);
-  t.artefactrate = rate(in);
-  t.foodnote = value(in);
-  t.foodrate = rate(in);
-  t.drinknote = value(in);
-  t.drinkrate = rate(in);
-  in.skip();  // line 41: caption of the stock
-
-  // Stock pairs to the end of the file; the lines above the character's level
-  // are not offered, and no more than 50 are kept.
-  t.stockcount = 0;
-  while (!in.eof() && t.stockcount < trade::kMaxStock) {
-    std::string item = in.line();
-    const int32_t minlevel = in.read_int();
-    if (minlevel > hero.level) continue;
-    t.stockcount += 1;
-    t.stock[static_cast<size_t>(t.stockcount)] = {std::move(item), minlevel};
-  }
+  const trade::traderfile f = trade::read_trader_file(root, loc.trd);
+  const std::array<tritems, 51> stock = trading.curtrader.stock;
+  trading.curtrader = f.head;
+  trading.curtrader.stock = stock;  // lines past the new count keep what they held
+  trade::offer_stock(f, hero.level, trading.curtrader);
 }
 
 void Game::showtrader() {
@@ -83,7 +44,7 @@ void Game::showtrader() {
   form["Label28"].caption.clear();
   form["Label29"].caption.clear();
   form["Label27"].caption = trading.curtrader.name;
-  load_picture("Image7", kPortraits + loc.trd + ".jpg");
+  load_picture("Image7", trade::portrait_file(loc.trd), {loc.file, world::kTrdLine});
   form::Control& list = form["StringGrid1"];
   list.set_row_count(1);
   list.rows[0].clear();

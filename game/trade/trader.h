@@ -9,6 +9,7 @@
 struct tritems {
   std::string item;
   int32_t minlevel = 0;
+  int line = 0;  // the item's line in the trader file, for error messages only
 };
 
 struct trader {

@@ -7,12 +7,14 @@
 #include "core/convert.h"
 #include "core/data_error.h"
 #include "core/rounding.h"
+#include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/trade/data_paths.h"
 #include "game/trade/trader.h"
 
 namespace {
 
-constexpr const char* kButtons = "Data\\Sprites\\Buttons\\";
+constexpr const char* kButtons = form::kButtonFolder;
 
 std::string sprite(const char* name) {
   return std::string(kButtons) + name;
@@ -68,9 +70,12 @@ void Game::StringGrid1Click() {
 
 void Game::wantbuy(int row) {
   if (row < 0 || row >= trading.curtrader.stockcount) return;
-  const std::string& item = trading.curtrader.stock[static_cast<size_t>(row + 1)].item;
-  // Bought at the catalogue price, whoever sells it.
-  show_offer(*this, item, catalogue::find_item(root, item).price, true);
+  const tritems& line = trading.curtrader.stock[static_cast<size_t>(row + 1)];
+  // Bought at the catalogue price, whoever sells it. An unknown item names
+  // the trader file's line.
+  const catitem item =
+      catalogue::find_item(root, line.item, {trade::trader_file(loc.trd), line.line});
+  show_offer(*this, line.item, item.price, true);
 }
 
 void Game::wantsell(int row) {

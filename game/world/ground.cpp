@@ -1,59 +1,25 @@
 // Ground items: the pickup file of the current location, its list PItems,
 // picking up, laying down and dropping, and the inventory search.
 //
-// A pickup file is a run of three-line entries: kind ("once", "always" or a
-// chance word), item name, availability ("aviable" or "unaviable"). Every
-// change reads the whole file, builds the new content in memory and replaces
+// Every change reads the whole file, builds the new content in memory and replaces
 // the file through its temporary file in one safe step, so the file is always
 // either the old or the new one.
 #include <vector>
 
-#include "core/data_reader.h"
-#include "core/safe_rewrite.h"
 #include "game/game.h"
+#include "game/world/data_paths.h"
+#include "game/world/pickup_file.h"
+
+using world::pickupentry;
 
 namespace {
 
-constexpr const char* kPickup = "data\\levels\\Pickup\\";
-
-struct Entry {
-  std::string kind;
-  std::string name;
-  std::string availability;
-};
-
-std::string pickup_file(const std::string& pkp) {
-  return kPickup + pkp + ".pkp";
-}
-
-// The entries of a pickup file, three lines each until the end of the file
-// (a last, short entry is filled up with empty lines).
-std::vector<Entry> read_entries(const core::DataRoot& root, const std::string& file) {
-  core::DataReader in(root, file);
-  std::vector<Entry> entries;
-  while (!in.eof()) {
-    Entry e;
-    e.kind = in.line();
-    e.name = in.line();
-    e.availability = in.line();
-    entries.push_back(std::move(e));
-  }
+// The file's entries unchanged with "once" entries of the items appended.
+std::vector<pickupentry> with_items_laid_down(const core::DataRoot& root, const std::string& file,
+                                              const std::vector<std::string>& names) {
+  std::vector<pickupentry> entries = world::read_pickup_file(root, file);
+  for (const std::string& name : names) entries.push_back({"once", name, "aviable"});
   return entries;
-}
-
-void add_entry(std::vector<std::string>& lines, const Entry& e) {
-  lines.push_back(e.kind);
-  lines.push_back(e.name);
-  lines.push_back(e.availability);
-}
-
-// The file's entries unchanged with one "once" entry of the item appended.
-std::vector<std::string> with_item_laid_down(const core::DataRoot& root, const std::string& file,
-                                             const std::string& name) {
-  std::vector<std::string> lines;
-  for (const Entry& e : read_entries(root, file)) add_entry(lines, e);
-  add_entry(lines, {"once", name, "aviable"});
-  return lines;
 }
 
 }  // namespace
@@ -63,7 +29,7 @@ void Game::setitems() {
   ground.set_row_count(1);
   ground.rows[0].clear();
   int count = 1;
-  for (const Entry& e : read_entries(root, pickup_file(loc.pkp))) {
+  for (const pickupentry& e : world::read_pickup_file(root, world::pickup_file(loc.pkp))) {
     if (e.availability != "aviable") continue;
     ground.rows[static_cast<size_t>(count - 1)] = e.name;
     count += 1;
@@ -86,8 +52,8 @@ void Game::pickup(int row) {
 
   // The first entry of that name not yet taken is the one picked up: a dropped
   // ("once") item leaves the file, a placed one stays marked as taken.
-  const std::string file = pickup_file(loc.pkp);
-  const std::vector<Entry> entries = read_entries(root, file);
+  const std::string file = world::pickup_file(loc.pkp);
+  const std::vector<pickupentry> entries = world::read_pickup_file(root, file);
   size_t taken = entries.size();
   for (size_t i = 0; i < entries.size() && taken == entries.size(); ++i)
     if (entries[i].name == name && entries[i].availability != "unaviable") taken = i;
@@ -104,22 +70,22 @@ void Game::pickup(int row) {
   // message. The item joins the inventory once the pickup file has been
   // rewritten, so it is never both carried and lying on the ground, nor
   // carried without having left it.
-  const int item_line = static_cast<int>(taken) * 3 + 2;
+  const int item_line = entries[taken].line + 1;
   const catitem item = catalogue::find_item(root, name, {file, item_line});
   if (!hasroom(item, 0)) {
     outmsg("Перегружен !", form::colors::red, 2);
     return;
   }
-  std::vector<std::string> lines;
+  std::vector<pickupentry> kept;
   for (size_t i = 0; i < entries.size(); ++i) {
-    const Entry& e = entries[i];
+    const pickupentry& e = entries[i];
     if (i != taken) {
-      add_entry(lines, e);
+      kept.push_back(e);
     } else if (e.kind != "once") {
-      add_entry(lines, {e.kind, e.name, "unaviable"});
+      kept.push_back({e.kind, e.name, "unaviable"});
     }
   }
-  core::safe_rewrite(root, file, file + ".tmp", lines);
+  world::write_pickup_file(root, file, file + ".tmp", kept);
   put_in_inventory(item, 100);
 
   setitems();
@@ -128,16 +94,12 @@ void Game::pickup(int row) {
 }
 
 void Game::addtoground(const std::string& name) {
-  const std::string file = pickup_file(loc.pkp);
-  core::safe_rewrite(root, file, file + ".tmp", with_item_laid_down(root, file, name));
+  addtoground(std::vector<std::string>{name});
 }
 
 void Game::addtoground(const std::vector<std::string>& names) {
-  const std::string file = pickup_file(loc.pkp);
-  std::vector<std::string> lines;
-  for (const Entry& e : read_entries(root, file)) add_entry(lines, e);
-  for (const std::string& name : names) add_entry(lines, {"once", name, "aviable"});
-  core::safe_rewrite(root, file, file + ".tmp", lines);
+  const std::string file = world::pickup_file(loc.pkp);
+  world::write_pickup_file(root, file, file + ".tmp", with_items_laid_down(root, file, names));
 }
 
 void Game::dropitem(int slot) {
@@ -150,8 +112,9 @@ void Game::dropitem(int slot) {
 
   // One entry, whatever the slot's count. Dropping names its temporary file
   // after the pickup name alone ("x.tmp", not "x.pkp.tmp").
-  const std::string file = pickup_file(loc.pkp);
-  core::safe_rewrite(root, file, kPickup + loc.pkp + ".tmp", with_item_laid_down(root, file, name));
+  const std::string file = world::pickup_file(loc.pkp);
+  world::write_pickup_file(root, file, std::string(world::kPickupFolder) + "\\" + loc.pkp + ".tmp",
+                           with_items_laid_down(root, file, {name}));
 
   // The whole view is refreshed while the item is still carried (the give
   // button of the back room sees it). The item leaves the inventory after the

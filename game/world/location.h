@@ -5,6 +5,7 @@
 #include <string>
 
 struct location {
+  std::string file;  // the game path it was read from (for error messages)
   std::string locname;
   std::string locpic;
   std::string place;

@@ -4,21 +4,12 @@
 
 #include "core/data_reader.h"
 #include "game/game.h"
+#include "game/world/data_paths.h"
+#include "game/world/location_file.h"
 #include "game/world/talk.h"
+#include "game/world/talk_file.h"
 
 namespace {
-
-constexpr const char* kLocations = "data\\levels\\locations\\";
-constexpr const char* kTalks = "data\\levels\\talks\\";
-constexpr const char* kDeadText = "Data\\Levels\\Locations\\dead.loc";
-constexpr const char* kDoneText = "Data\\Levels\\Locations\\done.loc";
-constexpr int kMaxDesc = 50;  // description lines kept; later lines are ignored
-
-// Reads the label line of a pair and returns the value line after it.
-std::string value(core::DataReader& in) {
-  in.skip();
-  return in.line();
-}
 
 // Replaces the memo's lines with every line of a text file (emptied first, so
 // a missing file leaves it empty).
@@ -33,42 +24,7 @@ void Game::loadloc(const std::string& name) {
   // The record is read whole into a copy and only then becomes `loc`: a
   // missing file or a bad value anywhere leaves `loc` as it was, so the
   // location shown and the files the rules touch never part ways.
-  core::DataReader in(root, kLocations + name + ".loc");
-  location next;
-  next.locname = value(in);
-  next.locpic = value(in);
-  next.place = value(in);
-  next.placepic = value(in);
-  next.music = value(in);
-  next.goup = value(in);
-  next.godown = value(in);
-  next.goleft = value(in);
-  next.goright = value(in);
-  next.talks = value(in);
-  next.trd = value(in);  // the file gives the trader before the pickup name
-  next.pkp = value(in);
-  next.fgt = value(in);
-  next.fgtstart = value(in);
-  next.fgtonce = value(in);
-  next.deadly = value(in);
-  in.skip();
-  next.deadtime = in.read_int();
-  in.skip();
-  next.hungrate = in.read_decimal();
-  in.skip();
-  next.thirstrate = in.read_decimal();
-  in.skip();
-  next.tiredrate = in.read_decimal();
-  in.skip();
-  next.radrate = in.read_decimal();
-  in.skip();  // line 43 separates the values from the description
-
-  next.desccount = 1;
-  while (!in.eof() && next.desccount <= kMaxDesc) {
-    next.desc[static_cast<size_t>(next.desccount)] = in.line();
-    next.desccount += 1;
-  }
-  next.desccount -= 1;
+  location next = world::read_location_file(root, name);
   loc = std::move(next);
 }
 
@@ -102,19 +58,17 @@ void Game::setloc() {
   form["Image27"].visible = live_back_room && itmsrsh(quest::kGlass);
 
   // 7-8. Pictures (drawn from the model, so there is nothing to repaint here).
-  load_picture("Image2", loc.locpic);
-  load_picture("Image1", loc.placepic);
+  load_picture("Image2", loc.locpic, {loc.file, world::kLocpicLine});
+  load_picture("Image1", loc.placepic, {loc.file, world::kPlacepicLine});
 
   // 9. Partners: two-line entries, the first line of each is listed.
   if (loc.talks != "no") {
     form::Control& partners = form["tlk"];
     partners.set_row_count(1);
     partners.rows[0].clear();
-    core::DataReader in(root, kTalks + loc.talks + ".tlk");
     int count = 1;
-    while (!in.eof()) {
-      partners.rows[static_cast<size_t>(count - 1)] = in.line();
-      in.skip();
+    for (const world::partner& p : world::read_partner_list(root, world::talk_file(loc.talks))) {
+      partners.rows[static_cast<size_t>(count - 1)] = p.name;
       count += 1;
       partners.set_row_count(count);
     }
@@ -143,16 +97,18 @@ void Game::setloc() {
   // 13-16. Description, replaced in the back room once its quest is over.
   form::Control& memo = form["LocMemo"];
   memo.clear();
-  for (int i = 1; i <= loc.desccount && i <= kMaxDesc; ++i)
+  for (int i = 1; i <= loc.desccount && i <= world::kMaxDesc; ++i)
     memo.add(loc.desc[static_cast<size_t>(i)]);
   if (talkstate.questst == "dead" && loc.place == quest::kBackRoom)
-    show_text(root, memo, kDeadText);
+    show_text(root, memo, world::kDeadText);
   if (talkstate.questst == "done" && loc.place == quest::kBackRoom)
-    show_text(root, memo, kDoneText);
+    show_text(root, memo, world::kDoneText);
 
   // 17-18. The fight button stays hidden unless the fight decision offers it.
+  // Once the hermit has made his deal he has nothing left to fight over.
   form["Image21"].visible = false;
   if (loc.fgt == "no") return;
+  if (talkstate.questst == "done" && loc.place == quest::kBackRoom) return;
 
   encounter();
 }

@@ -1,4 +1,5 @@
 // Movement: the four arrows of the location panel.
+#include "game/form/sprites.h"
 #include "game/game.h"
 
 namespace {
@@ -6,7 +7,7 @@ namespace {
 // Presses the arrow (no wait after the release), then loads and shows the
 // location its exit names. The exit is copied first: loading overwrites `loc`.
 void go(Game& game, const char* image, const std::string& sprite, std::string location::*exit) {
-  const std::string arrows = "Data\\Sprites\\Arrows\\";
+  const std::string arrows = form::kArrowFolder;
   game.press(image, arrows + sprite + "_p.bmp", arrows + sprite + "_n.bmp", false);
   const std::string target = game.loc.*exit;
   game.loadloc(target);

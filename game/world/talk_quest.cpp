@@ -6,12 +6,13 @@
 // glass leave the character and the quest end. A failed write therefore
 // changes nothing.
 #include "core/checked.h"
+#include "game/form/sprites.h"
 #include "game/game.h"
 #include "game/world/talk.h"
 
 namespace {
 
-constexpr const char* kButtons = "Data\\Sprites\\Buttons\\";
+constexpr const char* kButtons = form::kButtonFolder;
 
 std::string sprite(const char* name) {
   return std::string(kButtons) + name;

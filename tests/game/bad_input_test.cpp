@@ -8,6 +8,7 @@
 
 #include "core/cp1251.h"
 #include "core/safe_rewrite.h"
+#include "game/form/sprites.h"
 #include "hostile_world.h"
 
 namespace {
@@ -21,7 +22,8 @@ struct BadInput {
   const char* name;
   std::function<void(HostileWorld&)> damage;
   // "right", "left", "pick ROW", "drop SLOT", "use SLOT", "view SLOT",
-  // "tick TIMER", "loadhero", "setinv", "newgame"
+  // "fight", "trade", "buy ROW", "talk ROW", "tick TIMER", "loadhero",
+  // "setinv", "newgame"
   Lines events;
   // Texts every one of which some error must hold; none: no error at all.
   Lines expect;
@@ -36,6 +38,53 @@ void PrintTo(const BadInput& c, std::ostream* os) {
 }
 
 // ---- damage helpers ----
+
+// Location 2 offers a fight ("стая": one "пес" from the catalogue), trades
+// ("торговец": a knife and an unknown thing) and talks ("люди": one
+// partner, "старик"). The rows then damage one of these files.
+const char* const kFight = "data\\levels\\Fights\\стая.fgt";
+const char* const kEnemies = "Data\\Combat\\enemies.dat";
+const char* const kDog = "Data\\Combat\\dog.enm";
+const char* const kTrader = "data\\levels\\Trade\\торговец.trd";
+const char* const kPortrait = "Data\\Sprites\\Traders\\торговец.jpg";
+const char* const kTalk = "data\\levels\\Talks\\старик.tlk";
+const char* const kThing = "Data\\Sprites\\Items\\thing.bmp";
+
+void lively_world(HostileWorld& w) {
+  LocFile f = w.loc_two();
+  f.fgt = "стая";
+  f.trd = "торговец";
+  f.talks = "люди";
+  w.write_loc("2", f);
+  for (const char* stem : form::kButtonSprites)
+    for (const char* state : {"_n.bmp", "_p.bmp"})
+      w.write_picture(form::button_sprite(std::string(stem) + state));
+  w.write_file(kFight, {"пес", "no", "no"});
+  w.write_file(kEnemies, {"пес", "dog.enm"});
+  Lines dog = HostileWorld::pairs({"Пес", "-", "10",   "1",    "2",    "0", "5", "0", "5", "5",
+                                   "-",   "0", kThing, kThing, kThing, "-", "-", "-", "0", "10"});
+  dog.push_back("Добыча");
+  w.write_file(kDog, dog);
+  Lines trader = HostileWorld::pairs({"Торговец", "-", "-", "-", "-", "-"});
+  for (const char* kind : {"оружие", "броня", "патроны", "лекарства", "артефакты", "еда", "питье"})
+    for (const std::string& l : HostileWorld::pairs({kind, "1"})) trader.push_back(l);
+  for (const char* l : {"Товар", "Нож", "1", "Ничто", "1"}) trader.push_back(l);
+  w.write_file(kTrader, trader);
+  w.write_picture(kPortrait);
+  w.write_file("data\\levels\\Talks\\люди.tlk", {"Старик", "старик"});
+  w.write_file(kTalk, {"Картинка", kThing, "Блоков", "1", ";1", "0", "Привет.", ";"});
+}
+
+std::function<void(HostileWorld&)> lively(std::function<void(HostileWorld&)> damage) {
+  return [damage](HostileWorld& w) {
+    lively_world(w);
+    damage(w);
+  };
+}
+
+std::function<void(HostileWorld&)> removed(const std::string& path) {
+  return [path](HostileWorld& w) { fs::remove(*w.root.find(path)); };
+}
 
 const char* const kLoc2 = "data\\levels\\locations\\2.loc";
 const char* const kPkp1 = "data\\levels\\Pickup\\1.pkp";
@@ -176,7 +225,7 @@ const BadInput kCases[] = {
     {"PartnerFileMissing",
      loc2([](LocFile& f) { f.talks = "призрак"; }),
      {"right", "pick 0", "pick 1", "drop 1"},
-     {"File not found (data\\levels\\talks\\призрак.tlk)"}},
+     {"File not found (data\\levels\\Talks\\призрак.tlk)"}},
     {"PartnerFileIsAFifo",
      [](HostileWorld& w) {
        LocFile f = w.loc_two();
@@ -186,7 +235,7 @@ const BadInput kCases[] = {
        fifo_at("data\\levels\\talks\\fifo.tlk")(w);
      },
      {"right", "pick 0"},
-     {"File not found (data\\levels\\talks\\fifo.tlk)"}},
+     {"File not found (data\\levels\\Talks\\fifo.tlk)"}},
     {"PlacePictureMissing",
      [](HostileWorld& w) {
        LocFile f = w.loc_two();
@@ -195,7 +244,7 @@ const BadInput kCases[] = {
        fs::remove(*w.root.find(f.placepic));
      },
      {"right", "pick 0", "pick 1"},
-     {"Data\\Нет\\place.bmp"}},
+     {"File not found (Data\\Нет\\place.bmp) (data\\levels\\locations\\2.loc, line 8)"}},
     {"PictureIsNoPicture",
      [](HostileWorld& w) { w.write_raw("Data\\Sprites\\Places\\yard.bmp", "BM garbage"); },
      {"drop 1", "pick 0"},
@@ -356,6 +405,67 @@ const BadInput kCases[] = {
      loc2([](LocFile& f) { f.music = "..\\..\\music.mp3"; }),
      {"right", "pick 0"},
      {}},
+    // ---- fights, enemies, traders and conversations ----
+    {"LivelyWorldIsSound", lively([](HostileWorld&) {}), {"right", "talk 0", "fight"}, {}},
+    {"FightNamesAnUnknownEnemy",
+     lively(line_of(kFight, 1, "песик")),
+     {"right", "fight"},
+     {"Enemy 'песик' is not in the enemy catalogue Data\\Combat\\enemies.dat "
+      "(data\\levels\\Fights\\стая.fgt, line 1)"}},
+    {"FightFileMissing",
+     lively(removed(kFight)),
+     {"right", "fight"},
+     {"File not found (data\\levels\\Fights\\стая.fgt)"}},
+    {"FightFileEmpty",
+     lively(raw(kFight, "")),
+     {"right", "fight"},
+     {"Enemy '' is not in the enemy catalogue"}},
+    {"EnemyCatalogueMissing",
+     lively(removed(kEnemies)),
+     {"right", "fight"},
+     {"File not found (Data\\Combat\\enemies.dat)"}},
+    {"EnemyHealthIsNotANumber",
+     lively(line_of(kDog, 6, "xyz")),
+     {"right", "fight"},
+     {"'xyz' is not a valid integer value (Data\\Combat\\dog.enm, line 6)"}},
+    {"EnemyFileCutShort",
+     lively(cut(kDog, 9)),
+     {"right", "fight"},
+     {"the file ended early (Data\\Combat\\dog.enm, line 9)"}},
+    {"EnemyPictureMissing",
+     lively(line_of(kDog, 26, "Data\\Sprites\\none.bmp")),
+     {"right", "fight"},
+     {"File not found (Data\\Sprites\\none.bmp) (Data\\Combat\\dog.enm, line 26)"}},
+    {"TraderFactorIsNotANumber",
+     lively(line_of(kTrader, 16, "abc")),
+     {"right", "trade"},
+     {"'abc' is not a valid floating point value (data\\levels\\Trade\\торговец.trd, line 16)"}},
+    {"TraderStockNamesAnUnknownItem",
+     lively([](HostileWorld&) {}),
+     {"right", "trade", "buy 0", "buy 1"},
+     {"Item 'Ничто' not found in Data\\Objects\\items.dat "
+      "(data\\levels\\Trade\\торговец.trd, line 44)"}},
+    {"TraderPortraitMissing",
+     lively(removed(kPortrait)),
+     {"right", "trade"},
+     {"File not found (Data\\Sprites\\Traders\\торговец.jpg) "
+      "(data\\levels\\locations\\2.loc, line 22)"}},
+    {"ConversationWithoutBlocks",
+     lively(line_of(kTalk, 4, "0")),
+     {"right", "talk 0"},
+     {"A conversation needs at least one reply block (data\\levels\\Talks\\старик.tlk, line 4)"}},
+    {"ConversationBlockNotClosed",
+     lively(cut(kTalk, 7)),
+     {"right", "talk 0"},
+     {"Reply block 1 has no closing ';' line (data\\levels\\Talks\\старик.tlk, line 7)"}},
+    {"ConversationBinaryJunk",
+     lively(bytes_of(kTalk, std::string("\0\xff;\r\n\0", 6))),
+     {"right", "talk 0"},
+     {"(data\\levels\\Talks\\старик.tlk"}},
+    {"ConversationPictureMissing",
+     lively(line_of(kTalk, 2, "Data\\Sprites\\none.bmp")),
+     {"right", "talk 0"},
+     {"File not found (Data\\Sprites\\none.bmp) (data\\levels\\Talks\\старик.tlk, line 2)"}},
     // ---- failing writes ----
     {"WriteFailsAtPickup",
      [](HostileWorld&) { core::inject_write_fault(1); },
@@ -397,6 +507,14 @@ class BadInputTest : public HostileWorld, public ::testing::WithParamInterface<B
     } else if (what == "drop" || what == "use" || what == "view") {
       game->inventory.invmode = what == "drop" ? "drop" : what == "use" ? "use" : "view";
       pick("PInventory", n - 1);
+    } else if (what == "fight") {
+      click("Image21");
+    } else if (what == "trade") {
+      click("Image20");
+    } else if (what == "buy") {
+      pick("StringGrid1", n);
+    } else if (what == "talk") {
+      pick("tlk", n);
     } else if (what == "tick") {
       game->tick(arg);
     } else if (what == "loadhero") {

@@ -288,8 +288,7 @@ TEST_F(CombatFight, VictoryInTheBackRoomLeavesTheBinoculars) {
   EXPECT_EQ(count("Найдено денег: 0"), 1);
   game->tick("Timer1");
   EXPECT_EQ(count("Бой закончен !"), 1);
-  EXPECT_EQ(ctl("LocMemo").lines.front(),
-            "Каморка пуста. Отшельник лежит у стены, приборы разбиты.");
+  EXPECT_EQ(ctl("LocMemo").lines.front(), read_lines("Data\\Levels\\Locations\\dead.loc").front());
   EXPECT_FALSE(ctl("Timer1").enabled);
   EXPECT_TRUE(game->shown(form::Screen::location));
   EXPECT_EQ(game->talkstate.questst, "dead");
@@ -405,4 +404,20 @@ TEST_F(CombatFight, AFightStartsWithTheControlsOfAnEmptyMeterWhateverTheLastLeft
   EXPECT_FALSE(ctl("PInventory").enabled);
   EXPECT_EQ(ctl("Image9").cursor, form::Cursor::arrow);
   EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(CombatFight, LootWhereThePickupNameIsNoGoesToNoPkpLikeADrop) {
+  EnemyFile e;
+  e.health = 1;
+  e.loot = {{"Бинт", "always"}};
+  write_enemy("weak", e);
+  fight("weak", "rat");
+  game->loc.pkp = "no";
+  std::vector<std::string> ground = read_lines("data\\levels\\Pickup\\no.pkp");
+  ready_above(45);
+  click("Image9");
+  ASSERT_TRUE(errors.empty()) << errors.front();
+  for (const char* line : {"once", "Бинт", "aviable"}) ground.push_back(line);
+  EXPECT_EQ(read_lines("data\\levels\\Pickup\\no.pkp"), ground);
+  EXPECT_EQ(ctl("PItems").rows.back(), "Бинт");
 }

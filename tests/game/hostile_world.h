@@ -24,6 +24,7 @@ struct HostileWorld : world_test::WorldTest {
   using GameTest::root;
   using GameTest::write_file;
   using WorldTest::write_loc;
+  using WorldTest::write_picture;
   using WorldTest::write_raw;
 
   fs::path outside;  // beside the data folder, never to be touched

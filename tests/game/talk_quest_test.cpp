@@ -2,6 +2,8 @@
 // conversation, and the outro that returns to the menu.
 #include <gtest/gtest.h>
 
+#include "game/combat/data_paths.h"
+#include "game/json_view.h"
 #include "support/write_fault.h"
 #include "talk_fixture.h"
 
@@ -26,7 +28,7 @@ class TalkQuest : public talk_test::TalkTest {
     write_items({{"Нож", 1}, {kGlass, 1}, {kBinoculars, 1}});
     write_partners({"Староста деревни", "староста"});
     write_talk("староста", "1", {{";1", "0", {"Принеси бинокль."}}});
-    write_file("Data\\Levels\\Talks\\lsttalk.tlk",
+    write_file("data\\levels\\Talks\\lsttalk.tlk",
                {"", "Data\\Sprites\\Talk\\face.bmp", "", "1", ";1", "0", "Спасибо!", ";"});
     game->talkstate.questst = "live";
     game->hero.capacity = 100;
@@ -55,6 +57,24 @@ TEST_F(TalkQuest, PayingExactly1500LeavesNothingAndEndsTheQuest) {
   EXPECT_EQ(ctl("LocMemo").lines, (Lines{"Сделка состоялась."}));
   EXPECT_FALSE(ctl("Image28").visible);
   EXPECT_EQ(ctl("Label24").caption, "Деньги:  0 p");
+}
+
+TEST_F(TalkQuest, TheHermitOffersNoFightOnceTheDealIsDone) {
+  world_test::LocFile room;
+  room.place = "Каморка";
+  room.pkp = "каморка";
+  room.fgt = "отшельник";
+  room.fgtstart = "button";
+  room.fgtonce = "once";
+  write_loc("11", room);
+  write_file(combat::kFightMap, {});
+  for (const char* state : {"live", "done"}) {
+    SCOPED_TRACE(state);
+    game->talkstate.questst = state;
+    enter("11");
+    EXPECT_EQ(ctl("Image21").visible, game->talkstate.questst == "live");
+  }
+  EXPECT_EQ(errors, Lines{});
 }
 
 TEST_F(TalkQuest, AFailedWriteOfTheGroundTakesNeitherMoneyNorGlass) {
@@ -120,20 +140,24 @@ TEST_F(TalkQuest, TheElderWithTheBinocularsEndsTheGameThroughTheOutro) {
   EXPECT_TRUE(ctl("Timer8").enabled);
   EXPECT_EQ(game->soundtrack.musicfile, "");
 
-  // 175 ticks slide the picture in and start the closing music ...
-  advance(174);
+  // The picture slides a pixel every 20 ms and starts the closing music ...
+  advance(3480);
   EXPECT_EQ(ctl("Image36").left, 16);
   EXPECT_EQ(game->slides.outrostep, 1);
-  advance(1);
+  advance(20);
   EXPECT_EQ(ctl("Image36").left, 15);
   EXPECT_EQ(game->slides.outrostep, 2);
   EXPECT_EQ(game->soundtrack.musicfile, "Data\\Music\\outro.mp3");
-  EXPECT_EQ(ctl("outrmemo").top, 540);  // 539.8 rounds to 540
-  // ... and about 8300 more scroll the text from 540 up to -1120.
-  advance(8296);
+  EXPECT_EQ(ctl("outrmemo").top, 540);
+  // ... then the text scrolls 14 pixels a second from 540 up to -1120.
+  advance(60000);
+  EXPECT_EQ(ctl("outrmemo").top, -300);
+  advance(58520);
   EXPECT_TRUE(game->shown(form::Screen::outro));
   EXPECT_EQ(ctl("outrmemo").top, -1119);
-  advance(1);
+  const int64_t end = rt.now + 20;
+  advance(20);
+  EXPECT_EQ(rt.now, end + 3000);  // three seconds before the menu
   EXPECT_TRUE(game->shown(form::Screen::menu));
   EXPECT_FALSE(game->shown(form::Screen::outro));
   EXPECT_FALSE(ctl("Timer8").enabled);
@@ -142,6 +166,32 @@ TEST_F(TalkQuest, TheElderWithTheBinocularsEndsTheGameThroughTheOutro) {
   EXPECT_FALSE(ctl("Image23").visible);
   EXPECT_TRUE(ctl("Image36").visible);
   EXPECT_EQ(game->soundtrack.musicfile, "Data\\Music\\menu.mp3");
+}
+
+TEST_F(TalkQuest, EscapeOrAClickEndsTheOutroAsItsNaturalEndDoes) {
+  enter("11");
+  carry(kBinoculars);
+  pick("tlk", 0);
+  click("Image23");
+  advance(125000);
+  ASSERT_TRUE(game->shown(form::Screen::menu));
+  auto everything = [this] {
+    std::string all = game->soundtrack.musicfile + "\n" + std::to_string(game->slides.outrostep) +
+                      " " + std::to_string(game->slides.outropos) + "\n";
+    for (const form::Control& c : game->form.controls()) all += control_json(game->form, c) + "\n";
+    return all;
+  };
+  const std::string natural = everything();
+  for (const char* way : {"escape", "outro", "Image36", "outrmemo"}) {
+    game->start_outro();
+    scheduler->sync(rt.now);
+    advance(way[0] == 'o' ? 40000 : 1000);  // while the picture slides or the text scrolls
+    const int64_t before = rt.now;
+    EXPECT_TRUE(std::string(way) == "escape" ? game->key(Key::escape) : game->click(way)) << way;
+    EXPECT_EQ(rt.now, before + 3000) << way;
+    EXPECT_EQ(everything(), natural) << way;
+    EXPECT_FALSE(game->key(Key::escape)) << "the menu takes no Escape";
+  }
 }
 
 }  // namespace

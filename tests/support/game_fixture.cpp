@@ -46,7 +46,8 @@ GameTest::GameTest() : dir(scratch_folder()), root(dir) {
   rt.seed = 12345;
   game = std::make_unique<Game>(root, rt, music);
   game->on_error = [this](const std::string& message) { errors.push_back(message); };
-  scheduler = std::make_unique<Scheduler>(game->form, 1);
+  scheduler = std::make_unique<Scheduler>(game->form);
+  scheduler->follow_waits(rt);
 }
 
 GameTest::~GameTest() = default;

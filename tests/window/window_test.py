@@ -408,7 +408,123 @@ def case_keyboard(args, display):
         w.close()
 
 
+def case_double_click_list(args, display):
+    """Two clicks on the ground list, 150 ms apart, take both items, as the
+    runner's dblclick at the same point does."""
+    data = fresh_data(args, "list")
+    w = Window(args, display, data)
+    try:
+        start_game(w)
+        skip_intro(w)
+        items = w.control("PItems")
+        check(len(items["rows"]) >= 2, "two items on the ground: %s" % items["rows"])
+        x, y = items["x"] + 20, items["y"] + 12
+        w.xdotool("mousemove", "--window", w.id, str(x), str(y), "click", "--repeat", "2",
+                  "--delay", "150", "1")
+        w.wait_until(lambda s, c: s["invnext"] == 7, "both items taken")
+        w.stays(lambda s, c: s["invnext"] == 7, "with two items taken")
+        state, controls = w.read()
+    finally:
+        w.close()
+    out = run_runner(args, fresh_data(args, "list-runner"), [
+        "seed 3", "wait 3000", "type Edit2 Scout", "click BitBtn1", "click BitBtn5",
+        "dblclick %d %d" % (x, y), "state", "show PItems"])
+    check(not any(line.startswith(("refused", "error")) for line in out), "runner: %s" % out)
+    runner, ground = json.loads(out[-2]), json.loads(out[-1])
+    for key in ("inventory", "invnext", "invload"):
+        check(state[key] == runner[key], "%s: window %s, runner %s" % (key, state[key], runner[key]))
+    check(controls["PItems"]["rows"] == ground["rows"], "the ground list")
+
+
+def runner_first(args, data, setup, step, show, test, limit):
+    """The runner's virtual time (ms after setup) at which show first passes
+    test, waiting step ms at a time."""
+    out = run_runner(args, data, setup + ["wait %d\nshow %s" % (step, show)] * limit)
+    shown = [json.loads(line) for line in out if line.startswith("{")]
+    for i, c in enumerate(shown):
+        if test(c):
+            return (i + 1) * step
+    raise Failure("the runner never showed %s as expected" % show)
+
+
+def label43_top(state_path):
+    try:
+        with open(state_path, encoding="utf-8") as f:
+            found = re.search(r'"name":"Label43","left":-?\d+,"top":(-?\d+)', f.read())
+    except FileNotFoundError:
+        return None
+    return int(found.group(1)) if found else None
+
+
+def case_timing(args, display):
+    """The menu title rises and the outro runs as long in the window as in the
+    runner's virtual time, within 10 %."""
+    # The window: the state file polled as fast as it can be read, from the
+    # first height the title is seen at below its start (ticks owed while
+    # the window first drew itself are caught up at once) to its place.
+    data = fresh_data(args, "timing")
+    talk_data(data)
+    w = Window(args, display, data)
+    try:
+        seen = {}
+        end = time.monotonic() + 20
+        while 40 not in seen and time.monotonic() < end:
+            top = label43_top(w.state_path)
+            if top is not None and top not in seen:
+                seen[top] = time.monotonic()
+            time.sleep(0.0005)
+        check(40 in seen, "the title never reached its place: %s" % sorted(seen))
+        first = max(top for top in seen if top < 185)
+        check(first >= 100, "the title was seen first at %d: too late to time it" % first)
+        window_rise = (seen[40] - seen[first]) * 1000
+        # The runner: the same stretch, 1 ms at a time.
+        runner_data = fresh_data(args, "timing-runner")
+        rise = (runner_first(args, runner_data, [], 1, "Label43", lambda c: c["top"] == 40, 200) -
+                runner_first(args, runner_data, [], 1, "Label43", lambda c: c["top"] <= first,
+                             200))
+        print("menu title from %d to 40: window %.0f ms, runner %d ms (%d heights seen)" % (
+            first, window_rise, rise, len(seen)))
+        check(abs(window_rise - rise) <= rise * 0.1, "title: window %.0f ms, runner %d ms" % (
+            window_rise, rise))
+        start_game(w)
+        skip_intro(w)
+        w.click_row("tlk", 0)
+        w.wait_until(lambda s, c: c["Image23"]["onscreen"], "the elder's thanks")
+        w.click_control("Image23")
+        start = time.monotonic()
+        w.wait_until(lambda s, c: c["outro"]["onscreen"], "the outro")
+        w.wait_until(lambda s, c: c["menu"]["onscreen"], "the menu after the outro", timeout=200)
+        window_outro = (time.monotonic() - start) * 1000
+    finally:
+        w.close()
+    data = fresh_data(args, "timing-runner2")
+    talk_data(data)
+    setup = ["seed 3", "wait 3000", "type Edit2 Scout", "click BitBtn1", "click BitBtn5",
+             "pick tlk 0", "click Image23"]
+    # The menu shows once the last tick is over; its three seconds' wait
+    # before the menu is the game's own.
+    outro = runner_first(args, data, setup, 100, "menu", lambda c: c["onscreen"], 2000) + 3000
+    print("outro: window %.0f ms, runner %d ms" % (window_outro, outro))
+    check(abs(window_outro - outro) <= outro * 0.1, "outro: window %.0f ms, runner %d ms" % (
+        window_outro, outro))
+
+
+def talk_data(data):
+    """The elder in the first location, and the binoculars carried."""
+    loc = data_file(data, "data\\levels\\locations\\1.loc")
+    with open(loc, encoding="cp1251", newline="") as f:
+        lines = f.read().split("\r\n")
+    lines[19] = "vyselki"
+    with open(loc, "w", encoding="cp1251", newline="") as f:
+        f.write("\r\n".join(lines))
+    with open(data_file(data, "data\\config\\inventory.cfg"), "a", encoding="cp1251",
+              newline="") as f:
+        f.write("Бинокль всезнания\r\n")
+
+
 CASES = {
+    "double_click_list": case_double_click_list,
+    "timing": case_timing,
     "play": case_play_matches_runner,
     "enter_after_start": case_enter_after_start,
     "space_after_skip": case_space_after_skip,

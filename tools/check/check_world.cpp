@@ -1,71 +1,44 @@
-// Checks of the world: every location reachable by exits from "1" (through
-// the engine's own loader), its pictures, music, partner list and pickup
-// file, and every pickup file that a new game resets.
+// Checks of the world: every location reachable by exits from "1", its
+// pictures, music, partner list and pickup file, and every pickup file that a
+// new game resets. Traders, fights and conversations are handed on to their
+// own checks.
 #include <deque>
 #include <filesystem>
-#include <optional>
 #include <set>
 #include <string>
 
 #include "core/data_error.h"
 #include "core/data_reader.h"
+#include "game/combat/data_paths.h"
+#include "game/world/data_paths.h"
+#include "game/world/location_file.h"
+#include "game/world/pickup_file.h"
+#include "game/world/talk.h"
+#include "game/world/talk_file.h"
 #include "tools/check/checker.h"
 
 namespace check {
 
 namespace {
 
-constexpr const char* kLocations = "data\\levels\\locations\\";
-constexpr const char* kTalks = "data\\levels\\talks\\";
-constexpr const char* kPickup = "data\\levels\\Pickup\\";
-constexpr int kMaxDesc = 50;
-constexpr int kFirstDesc = 44;
-
-// Line numbers of the value lines in a location file.
-enum Line {
-  kLocpic = 4,
-  kPlacepic = 8,
-  kMusic = 10,
-  kUp = 12,
-  kDown = 14,
-  kLeft = 16,
-  kRight = 18,
-  kTalksLine = 20,
-  kTrd = 22,
-  kPkp = 24,
-  kFgt = 26,
-  kPlace = 6
-};
-
-bool exists(Context& ctx, const std::string& game_path) {
-  try {
-    return ctx.root.find(game_path).has_value();
-  } catch (const core::DataError&) {
-    return false;
-  }
-}
-
-// A pickup file: three-line entries (kind, item, availability).
+// A pickup file: three-line entries (rule, item, availability).
 void check_pickup(Context& ctx, const std::string& file) {
   ctx.read_file(file);
   ctx.guard([&] {
-    core::DataReader in(ctx.root, file);
-    for (int first = 1; !in.eof(); first += 3) {
-      in.line();  // the kind: any word is allowed
-      if (in.eof()) {
-        ctx.problem(file, first, "Entry cut short: the file ends after its kind line");
+    for (const world::pickupentry& e : world::read_pickup_file(ctx.root, file)) {
+      if (e.lines == 1) {
+        ctx.problem(file, e.line, "Entry cut short: the file ends after its kind line");
         return;
       }
-      const std::string name = in.line();
-      ctx.need_item(name, {file, first + 1});
-      if (in.eof()) {
-        ctx.problem(file, first + 1, "Entry cut short: the file ends after its item line");
+      ctx.need_item(e.name, {file, e.line + 1});
+      if (e.lines == 2) {
+        ctx.problem(file, e.line + 1, "Entry cut short: the file ends after its item line");
         return;
       }
-      const std::string availability = in.line();
-      if (availability != "aviable" && availability != "unaviable")
-        ctx.problem(file, first + 2,
-                    "Availability '" + availability +
+      check_rule_word(ctx, e.kind, {file, e.line});
+      if (e.availability != "aviable" && e.availability != "unaviable")
+        ctx.problem(file, e.line + 2,
+                    "Availability '" + e.availability +
                         "' is neither \"aviable\" nor \"unaviable\" (the item is never listed)");
     }
   });
@@ -76,14 +49,12 @@ void check_pickup(Context& ctx, const std::string& file) {
 void check_partners(Context& ctx, const std::string& file) {
   ctx.read_file(file);
   ctx.guard([&] {
-    core::DataReader in(ctx.root, file);
-    for (int first = 1; !in.eof(); first += 2) {
-      in.line();
-      if (in.eof()) {
-        ctx.problem(file, first, "Entry cut short: the partner has no conversation line");
+    for (const world::partner& p : world::read_partner_list(ctx.root, file)) {
+      if (!p.complete) {
+        ctx.problem(file, p.line, "Entry cut short: the partner has no conversation line");
         return;
       }
-      ctx.conversations.push_back({in.line(), {file, first + 1}});
+      ctx.conversations.push_back({p.conversation, {file, p.line + 1}});
     }
   });
 }
@@ -91,90 +62,84 @@ void check_partners(Context& ctx, const std::string& file) {
 }  // namespace
 
 void check_world(Context& ctx) {
-  std::set<std::string> seen{"1"};
-  std::deque<std::pair<std::string, Asker>> queue{{"1", {}}};
+  using namespace world;
+  std::set<std::string> seen{kFirstLocation};
+  std::deque<std::pair<std::string, Asker>> queue{{kFirstLocation, {}}};
   std::set<std::string> partner_lists;
   while (!queue.empty()) {
     const std::string name = queue.front().first;
     const Asker asker = queue.front().second;
     queue.pop_front();
-    const std::string file = kLocations + name + ".loc";
+    const std::string file = location_file(name);
     ctx.read_file(file);
-    if (!exists(ctx, file)) {
+    if (!ctx.exists(file)) {
       if (asker.file.empty())
         ctx.problem(file, 0, "File not found (the game starts in location \"1\")");
       else
         ctx.problem(asker.file, asker.line, "Location '" + name + "' not found (" + file + ")");
       continue;
     }
-    Game& g = ctx.game();
-    g.loc = location{};
-    if (!ctx.guard([&] { g.loadloc(name); })) continue;
-    const location loc = g.loc;
+    location loc;
+    std::string bytes;
+    if (!ctx.guard([&] {
+          bytes = core::read_data_file(ctx.root, file);
+          loc = parse_location_file(file, bytes);
+        }))
+      continue;
     ctx.locations += 1;
 
-    ctx.need_picture(loc.locpic, {file, kLocpic});
-    ctx.need_picture(loc.placepic, {file, kPlacepic});
-    ctx.need_music(loc.music, {file, kMusic});
-    const std::pair<const std::string*, int> exits[] = {
-        {&loc.goup, kUp}, {&loc.godown, kDown}, {&loc.goleft, kLeft}, {&loc.goright, kRight}};
+    ctx.need_picture(loc.locpic, {file, kLocpicLine});
+    ctx.need_picture(loc.placepic, {file, kPlacepicLine});
+    ctx.need_music(loc.music, {file, kMusicLine});
+    const std::pair<const std::string*, int> exits[] = {{&loc.goup, kUpLine},
+                                                        {&loc.godown, kDownLine},
+                                                        {&loc.goleft, kLeftLine},
+                                                        {&loc.goright, kRightLine}};
     for (const auto& [exit, line] : exits) {
       if (*exit == "no") continue;
       if (seen.insert(*exit).second)
         queue.push_back({*exit, {file, line}});
-      else if (!exists(ctx, kLocations + *exit + ".loc"))
+      else if (!ctx.exists(location_file(*exit)))
         ctx.problem(file, line, "Location '" + *exit + "' not found");
     }
     if (loc.talks != "no") {
-      const std::string talks_file = kTalks + loc.talks + ".tlk";
-      if (!exists(ctx, talks_file))
-        ctx.problem(file, kTalksLine, "Partner list not found (" + talks_file + ")");
-      else if (partner_lists.insert(core::fold_case(loc.talks)).second)
+      const std::string talks_file = talk_file(loc.talks);
+      if (ctx.found(talks_file, {file, kTalksLine}, "Partner list") &&
+          partner_lists.insert(core::fold_case(loc.talks)).second)
         check_partners(ctx, talks_file);
     }
     // Ground items: a pickup name of "no" lists nothing, yet dropping an item
-    // there writes the pickup file named "no".
-    const std::string pkp_file = kPickup + loc.pkp + ".pkp";
-    if (!exists(ctx, pkp_file))
-      ctx.problem(file, kPkp,
+    // or winning a fight there writes the pickup file named "no".
+    const std::string pkp_file = pickup_file(loc.pkp);
+    if (!ctx.exists(pkp_file))
+      ctx.problem(file, kPkpLine,
                   loc.pkp == "no"
                       ? "Pickup file not found (" + pkp_file + "): dropping an item here writes it"
                       : "Pickup file not found (" + pkp_file + ")");
-    if (loc.trd != "no") ctx.traders.push_back({loc.trd, {file, kTrd}});
-    if (loc.fgt != "no") ctx.fights.push_back({loc.fgt, {file, kFgt}});
-    if (loc.place == "Каморка") {
-      ctx.need_file("Data\\Levels\\Locations\\dead.loc", {file, kPlace});
-      ctx.need_file("Data\\Levels\\Locations\\done.loc", {file, kPlace});
+    if (loc.trd != "no") ctx.traders.push_back({loc.trd, {file, kTrdLine}});
+    if (loc.fgt != "no") ctx.fights.push_back({loc.fgt, {file, kFgtLine}});
+    if (loc.place == quest::kBackRoom) {
+      ctx.need_file(kDeadText, {file, kPlaceLine});
+      ctx.need_file(kDoneText, {file, kPlaceLine});
     }
     // Lines after the fiftieth description line are never shown.
-    ctx.guard([&] {
-      if (core::read_all_lines(ctx.root, file).size() > kFirstDesc - 1 + kMaxDesc)
-        ctx.problem(file, kFirstDesc + kMaxDesc,
-                    "More than 50 description lines: this line and the rest are not shown");
-    });
+    if (lines_past_description(bytes) > 0)
+      ctx.problem(file, kFirstDescLine + kMaxDesc,
+                  "More than 50 description lines: this line and the rest are not shown");
   }
 
   // A new game creates the fight map, so its folder must be there.
-  ctx.guard([&] { ctx.root.for_write("data\\levels\\fights\\fight.map"); });
+  ctx.guard([&] { ctx.root.for_write(combat::kFightMap); });
 
   // A new game rewrites every pickup file of the folder, reachable or not.
-  std::optional<std::filesystem::path> folder;
-  try {
-    folder = ctx.root.find("data\\levels\\Pickup");
-  } catch (const core::DataError&) {
-  }
-  if (!folder || !std::filesystem::is_directory(*folder)) {
-    ctx.problem("data\\levels\\Pickup", 0, "Folder not found");
+  const std::string folder = kPickupFolder;
+  std::error_code ec;
+  const auto found = ctx.exists(folder) ? ctx.root.find(folder) : std::nullopt;
+  if (!found || !std::filesystem::is_directory(*found, ec)) {
+    ctx.problem(folder, 0, "Folder not found");
     return;
   }
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(*folder)) {
-    const std::string filename = entry.path().filename().string();
-    if (core::fold_case(entry.path().extension().string()) != ".pkp") continue;
-    if (!entry.is_regular_file()) continue;
-    names.insert(filename);
-  }
-  for (const std::string& filename : names) check_pickup(ctx, kPickup + filename);
+  for (const std::string& file : list_pickup_files(ctx.root)) check_pickup(ctx, file);
 }
 
 }  // namespace check

@@ -12,9 +12,10 @@
 namespace check {
 
 std::string format(const Problem& p) {
-  if (p.file.empty()) return p.message;
-  if (p.line <= 0) return p.file + ": " + p.message;
-  return p.file + ":" + std::to_string(p.line) + ": " + p.message;
+  const std::string message = (p.warning ? "warning: " : "") + p.message;
+  if (p.file.empty()) return message;
+  if (p.line <= 0) return p.file + ": " + message;
+  return p.file + ":" + std::to_string(p.line) + ": " + message;
 }
 
 Context::Context(const core::DataRoot& data) : root(data) {
@@ -28,6 +29,43 @@ void Context::problem(std::string file, int line, std::string message) {
   Problem p{std::move(file), line, std::move(message)};
   // One report of a problem, however many references lead to it.
   if (reported_.insert(format(p)).second) problems_.push_back(std::move(p));
+}
+
+bool Context::exists(const std::string& game_path) const {
+  try {
+    return root.find(game_path).has_value();
+  } catch (const core::DataError&) {
+    return false;
+  }
+}
+
+bool Context::found(const std::string& game_path, const Asker& asker, const std::string& what) {
+  if (exists(game_path)) return true;
+  problem(asker.file, asker.line, what + " not found (" + game_path + ")");
+  return false;
+}
+
+void Context::warning(std::string file, int line, std::string message) {
+  Problem p{std::move(file), line, std::move(message), true};
+  if (reported_.insert(format(p)).second) problems_.push_back(std::move(p));
+}
+
+size_t Context::errors() const {
+  size_t n = 0;
+  for (const Problem& p : problems_) n += p.warning ? 0 : 1;
+  return n;
+}
+
+void Context::read_file(const std::string& game_path) {
+  if (!files_.insert(core::fold_case(game_path)).second) return;
+  const std::string folded = core::fold_case(game_path);
+  for (const char* media : {".bmp", ".jpg", ".mp3"})
+    if (folded.size() >= 4 && folded.compare(folded.size() - 4, 4, media) == 0) return;
+  try {
+    check_encoding(*this, game_path, core::read_data_file(root, game_path));
+  } catch (const core::DataError&) {
+    // a missing file is reported by whoever reads it
+  }
 }
 
 bool Context::guard(const std::function<void()>& read) {
@@ -133,8 +171,9 @@ const std::vector<NamedCheck>& checks() {
       {"locations", check_world},
       {"intro", check_intro},
       {"window sprites, death pictures, music", check_window},
-      // Fights and enemies (ctx.fights), conversations (ctx.conversations)
-      // and traders (ctx.traders) add their checks here.
+      {"fights and enemies", check_fights},
+      {"traders", check_traders},
+      {"conversations", check_conversations},
   };
   return table;
 }
@@ -144,6 +183,11 @@ std::unique_ptr<Context> check_data(const core::DataRoot& root) {
   for (const NamedCheck& c : checks()) c.run(*ctx);
   ctx->resolve();
   return ctx;
+}
+
+int exit_status(const Context& ctx, bool strict) {
+  if (ctx.errors() > 0) return 1;
+  return strict && !ctx.problems().empty() ? 1 : 0;
 }
 
 }  // namespace check

@@ -25,9 +25,11 @@ struct Problem {
   std::string file;  // as the game writes it; empty for the data set as a whole
   int line = 0;      // 0: about the file as a whole
   std::string message;
+  bool warning = false;  // legal data that is most likely a slip
 };
 
-// "FILE:LINE: message", "FILE: message" without a line, or the message alone.
+// "FILE:LINE: message", "FILE: message" without a line, or the message alone;
+// a warning has "warning: " before its message.
 std::string format(const Problem& p);
 
 // Where a reference was made: the file and line that name something.
@@ -45,12 +47,19 @@ class Context {
   // (loadhero, loadloc). Virtual time, no sound; nothing is written.
   Game& game() { return *game_; }
 
+  // Whether the game path names an existing file or folder (a path leaving
+  // the data folder does not).
+  bool exists(const std::string& game_path) const;
+  // exists, or "WHAT not found (GAME_PATH)" reported at the asker.
+  bool found(const std::string& game_path, const Asker& asker, const std::string& what);
   void problem(std::string file, int line, std::string message);
+  void warning(std::string file, int line, std::string message);
   // Runs a read and turns a data error into a problem (the error's own file
   // and line). Returns false when it failed.
   bool guard(const std::function<void()>& read);
-  // Counts a file as read (for the summary).
-  void read_file(const std::string& game_path) { files_.insert(core::fold_case(game_path)); }
+  // Counts a file as read (for the summary); a text file's encoding is
+  // checked the first time.
+  void read_file(const std::string& game_path);
 
   // References resolved after every check has run.
   void need_item(const std::string& name, const Asker& asker);
@@ -61,11 +70,14 @@ class Context {
   // A text file that must exist and be readable.
   void need_file(const std::string& game_path, const Asker& asker);
 
-  // Names of the formats still to come, collected by the world check for
-  // their own checks: trader, fight and conversation names with their askers.
+  // Names collected by the world check for the checks of their own formats:
+  // trader, fight and conversation names with their askers.
   std::vector<std::pair<std::string, Asker>> traders, fights, conversations;
+  // The level a new game starts at (from the start file; 1 when unreadable).
+  int32_t start_level = 1;
 
   const std::vector<Problem>& problems() const { return problems_; }
+  size_t errors() const;
   size_t files_read() const { return files_.size(); }
   size_t locations = 0;
   size_t items = 0;
@@ -102,9 +114,20 @@ void check_catalogue(Context& ctx);
 void check_world(Context& ctx);
 void check_intro(Context& ctx);
 void check_window(Context& ctx);
+void check_fights(Context& ctx);
+void check_traders(Context& ctx);
+void check_conversations(Context& ctx);
+
+// The author's slips (check_text.cpp): text saved as UTF-8 (or showing its
+// mojibake pairs) is an error at its first such line; a rule word one or two
+// letters from "always" or "once" is a warning.
+void check_encoding(Context& ctx, const std::string& file, const std::string& bytes);
+void check_rule_word(Context& ctx, const std::string& word, const Asker& at);
 
 // Runs every check and resolves the references; the context holds the
 // problems and the counts for the summary.
 std::unique_ptr<Context> check_data(const core::DataRoot& root);
+// 1 when there is an error (or, with strict, a warning), else 0.
+int exit_status(const Context& ctx, bool strict);
 
 }  // namespace check

@@ -100,8 +100,8 @@ std::optional<Value> select_words(const Value& v, const std::vector<std::string>
   if (at == words.size()) return v;
   const std::string& w = words[at];
   if (v.kind == Value::Kind::object) {
-    for (const auto& [key, member] : v.members)
-      if (key == w) return select_words(member, words, at + 1);
+    for (const Member& m : v.members)
+      if (m.first == w) return select_words(m.second, words, at + 1);
   } else if (v.kind == Value::Kind::array) {
     if (w == "*") {
       Value all;
@@ -170,7 +170,7 @@ std::string print(const Value& v) {
   return out + "}";
 }
 
-Value object(std::vector<std::pair<std::string, Value>> members) {
+Value object(std::vector<Member> members) {
   Value v;
   v.kind = Value::Kind::object;
   v.members = std::move(members);

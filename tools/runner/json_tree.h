@@ -14,14 +14,24 @@
 
 namespace json {
 
+struct Member;
+
 struct Value {
   enum class Kind { scalar, array, object };
   Kind kind = Kind::scalar;
   // A scalar's JSON text: a string with its quotes and escapes, a number,
   // true, false or null.
   std::string text;
-  std::vector<Value> items;                            // an array's
-  std::vector<std::pair<std::string, Value>> members;  // an object's, in order
+  std::vector<Value> items;     // an array's
+  std::vector<Member> members;  // an object's, in order
+};
+
+// A member of an object. (A std::pair of the incomplete Value does not build
+// with every standard library.)
+struct Member {
+  Member(std::string k, Value v) : first(std::move(k)), second(std::move(v)) {}
+  std::string first;
+  Value second;
 };
 
 // The tree of one JSON text, or nothing when the text is not JSON.
@@ -39,6 +49,6 @@ std::string print(const Value& v);
 std::string short_number(const std::string& number);
 
 // An object of the given members, in order.
-Value object(std::vector<std::pair<std::string, Value>> members);
+Value object(std::vector<Member> members);
 
 }  // namespace json

@@ -127,7 +127,7 @@ void ScriptRunner::print_parts(const std::string& view, const std::vector<std::s
     out_ << json::print(*tree) << "\n";
     return;
   }
-  std::vector<std::pair<std::string, json::Value>> parts;
+  std::vector<json::Member> parts;
   if (!first.empty()) parts.emplace_back(first, *json::select(*tree, first));
   for (const std::string& path : paths) {
     if (path == first) continue;  // printed already
@@ -195,9 +195,9 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
        }},
       {"dblclick", "dblclick X Y",
        "double click at window point X Y; each click goes to the\n"
-       "control on top there at that moment, and a second click\n"
-       "that would land on another control than the first is\n"
-       "refused",
+       "control on top there at that moment (on a list, the row\n"
+       "under the point), and a second click that would land on\n"
+       "another control than the first is refused",
        [](R& r, const Call& c) {
          const auto x = c.args.size() == 2 ? number_word(c.args[0]) : std::nullopt;
          const auto y = c.args.size() == 2 ? number_word(c.args[1]) : std::nullopt;
@@ -207,11 +207,19 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
            const form::Control* at =
                r.host_.game.form.control_at(static_cast<int>(*x), static_cast<int>(*y));
            const std::string name = at ? at->name : std::to_string(*x) + " " + std::to_string(*y);
-           if (!at || !r.host_.click(name, how)) r.refused(name);
+           // On a list each click picks the row under the point, as in the window.
+           const bool done =
+               at &&
+               (at->kind == form::Kind::List
+                    ? r.host_.pick(name, r.host_.game.form.row_at(*at, static_cast<int>(*y)), how)
+                    : r.host_.click(name, how));
+           if (!done) r.refused(name);
            if (r.host_.rt.quit_requested) break;
          }
        }},
-      {"wait", "wait MS", "let MS milliseconds of virtual time pass (at most\n86400000, one day)",
+      {"wait", "wait MS",
+       "let MS milliseconds of virtual time pass (at most\n86400000, one day); a handler's own "
+       "blocking waits\nspend it",
        [](R& r, const Call& c) {
          const auto ms = c.args.size() == 1 ? number_word(c.args[0]) : std::nullopt;
          if (!ms || *ms < 0 || *ms > kMaxWait)

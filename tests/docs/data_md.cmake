@@ -1,0 +1,15 @@
+# Every data format module (game/*/*_file.h, the catalogues, the fight map)
+# has its section in docs/DATA.md, which names the module's header.
+file(READ ${SRC}/docs/DATA.md doc)
+file(GLOB_RECURSE modules RELATIVE ${SRC} ${SRC}/game/*_file.h ${SRC}/game/*catalogue.h
+     ${SRC}/game/*/fight_map.h)
+list(LENGTH modules count)
+if(count LESS 11)
+  message(FATAL_ERROR "only ${count} format modules found: ${modules}")
+endif()
+foreach(m ${modules})
+  string(FIND "${doc}" "Reader: `${m}`" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "docs/DATA.md has no section for ${m} (a line \"Reader: `${m}`\")")
+  endif()
+endforeach()
