@@ -689,7 +689,7 @@ PICKUPS = {
         ("always", "Сухари", "aviable"),
         ("always", "Бутылка воды", "aviable"),
         ("random", "Бинт", "aviable"),
-        ("once", "Старая фотография", "aviable"),
+        ("always", "Старая фотография", "aviable"),
     ],
     "2": [
         ("always", "Патроны 9 мм", "aviable"),
