@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "audio/deferred_music.h"
 #include "audio/music.h"
 #include "core/data_folder.h"
 #include "core/paths.h"
@@ -112,12 +113,15 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   ui::install_font_substitutions();
 
-  std::unique_ptr<audio::Music> music = audio::make_sdl_music();
+  // The sound device opens once the window is painted (or when the first
+  // track is wanted, if that is sooner).
+  auto music = std::make_unique<audio::DeferredMusic>(audio::make_sdl_music());
   QtRuntime runtime;
   Game game(root, runtime, *music);
   MainWindow window(game, runtime);
   game.handle([&game] { game.FormCreate(); });
   if (runtime.quitting()) return 0;
+  window.after_first_paint = [&music] { music->open(); };
   window.sync();
   window.show();
   window.start_timers();

@@ -1,7 +1,5 @@
 // The music channel on SDL2_mixer. SDL_mixer plays one music at a time, which
 // is all the game ever asks for: starting a stream replaces the one playing.
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +9,7 @@
 #include <map>
 
 #include "audio/music.h"
+#include "audio/sdl_library.h"
 
 namespace audio {
 namespace {
@@ -34,9 +33,10 @@ class SdlMusic : public Music {
   void apply_volume();
   void release_current();
 
-  bool subsystem_ = false;  // the SDL audio subsystem is ours to quit
-  bool mixer_ = false;      // Mix_Init was called
-  bool open_ = false;       // Mix_OpenAudio succeeded
+  const SdlLibrary* sdl_ = nullptr;  // loaded by init; none: every call is silent
+  bool subsystem_ = false;           // the SDL audio subsystem is ours to quit
+  bool mixer_ = false;               // Mix_Init was called
+  bool open_ = false;                // Mix_OpenAudio succeeded
   int volume_ = 100;
   uint32_t next_handle_ = 1;
   // Streams created and not yet played.
@@ -48,28 +48,28 @@ class SdlMusic : public Music {
 
 SdlMusic::~SdlMusic() {
   if (open_) {
-    Mix_HaltMusic();
+    sdl_->HaltMusic();
     release_current();
-    for (auto& [handle, music] : waiting_) Mix_FreeMusic(music);
+    for (auto& [handle, music] : waiting_) sdl_->FreeMusic(music);
     waiting_.clear();
-    Mix_CloseAudio();
+    sdl_->CloseAudio();
   }
-  if (mixer_) Mix_Quit();
-  if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (mixer_) sdl_->Quit();
+  if (subsystem_) sdl_->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 // Brings up the audio subsystem (with the named driver, or the one SDL picks)
 // and opens the mixer on it. Leaves nothing behind on failure.
 bool SdlMusic::open_device(const char* forced_driver) {
   if (forced_driver)
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, forced_driver, SDL_HINT_OVERRIDE);
-  const bool up = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    sdl_->SetHintWithPriority(SDL_HINT_AUDIODRIVER, forced_driver, SDL_HINT_OVERRIDE);
+  const bool up = sdl_->InitSubSystem(SDL_INIT_AUDIO) == 0;
   // The override only matters while the driver is chosen; a later channel
   // should again follow the environment.
-  if (forced_driver) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  if (forced_driver) sdl_->ResetHint(SDL_HINT_AUDIODRIVER);
   if (!up) return false;
-  if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kChannels, kChunkSamples) != 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (sdl_->OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kChannels, kChunkSamples) != 0) {
+    sdl_->QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
   subsystem_ = true;
@@ -79,11 +79,13 @@ bool SdlMusic::open_device(const char* forced_driver) {
 
 void SdlMusic::init() {
   if (subsystem_ || mixer_) return;  // initialised once
+  sdl_ = sdl_library();
+  if (!sdl_) return;  // no mixer on this machine: the game plays on in silence
   // Signals belong to the window toolkit.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // MP3 support may be built in; whether a decoder library was loaded or not,
   // Mix_LoadMUS tells the truth later.
-  Mix_Init(MIX_INIT_MP3);
+  sdl_->Init(MIX_INIT_MP3);
   mixer_ = true;
   // No usable device: play into SDL's silent driver so the game goes on.
   if (!open_device(nullptr)) open_device("dummy");
@@ -92,8 +94,8 @@ void SdlMusic::init() {
 
 void SdlMusic::apply_volume() {
   const int mixer_volume = volume_ * MIX_MAX_VOLUME / 100;
-  Mix_VolumeMusic(mixer_volume);
-  Mix_Volume(-1, mixer_volume);
+  sdl_->VolumeMusic(mixer_volume);
+  sdl_->Volume(-1, mixer_volume);
 }
 
 void SdlMusic::set_volume(int volume) {
@@ -104,8 +106,8 @@ void SdlMusic::set_volume(int volume) {
 void SdlMusic::start() {
   // The device runs from the moment it is opened; this only lifts any pause.
   if (!open_) return;
-  Mix_ResumeMusic();
-  Mix_Resume(-1);
+  sdl_->ResumeMusic();
+  sdl_->Resume(-1);
 }
 
 uint32_t SdlMusic::create_stream(const std::string& file) {
@@ -128,17 +130,17 @@ uint32_t SdlMusic::create_stream(const std::string& file) {
     ::close(fd);
     return handle;
   }
-  SDL_RWops* rw = SDL_RWFromFP(fp, SDL_TRUE);
+  SDL_RWops* rw = sdl_->RWFromFP(fp, SDL_TRUE);
   if (!rw) {
     std::fclose(fp);
     return handle;
   }
-  if (Mix_Music* music = Mix_LoadMUS_RW(rw, 1)) waiting_[handle] = music;
+  if (Mix_Music* music = sdl_->LoadMUS_RW(rw, 1)) waiting_[handle] = music;
   return handle;
 }
 
 void SdlMusic::release_current() {
-  if (current_) Mix_FreeMusic(current_);
+  if (current_) sdl_->FreeMusic(current_);
   current_ = nullptr;
   current_handle_ = 0;
 }
@@ -147,7 +149,7 @@ void SdlMusic::play(uint32_t handle, bool loop) {
   if (!open_ || handle == 0) return;
   const int loops = loop ? -1 : 1;
   if (handle == current_handle_) {
-    Mix_PlayMusic(current_, loops);  // from the start again
+    sdl_->PlayMusic(current_, loops);  // from the start again
     return;
   }
   const auto it = waiting_.find(handle);
@@ -155,7 +157,7 @@ void SdlMusic::play(uint32_t handle, bool loop) {
   Mix_Music* music = it->second;
   waiting_.erase(it);
   // Playing the new music halts the old one, which is then released.
-  Mix_PlayMusic(music, loops);
+  sdl_->PlayMusic(music, loops);
   release_current();
   current_handle_ = handle;
   current_ = music;
@@ -164,14 +166,14 @@ void SdlMusic::play(uint32_t handle, bool loop) {
 void SdlMusic::stop(uint32_t handle) {
   if (!open_ || handle == 0) return;
   if (handle == current_handle_) {
-    Mix_HaltMusic();
+    sdl_->HaltMusic();
     release_current();
     return;
   }
   // A stream created and never played: nothing sounds, just let it go.
   const auto it = waiting_.find(handle);
   if (it == waiting_.end()) return;
-  Mix_FreeMusic(it->second);
+  sdl_->FreeMusic(it->second);
   waiting_.erase(it);
 }
 

@@ -13,6 +13,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "game/game.h"
 #include "ui/control_widgets.h"
@@ -340,6 +341,10 @@ void MainWindow::shut_down() {
 void MainWindow::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   ui::report_first_paint();
+  if (after_first_paint) {
+    // Once the paint is done and shown, not in the middle of it.
+    QTimer::singleShot(0, this, std::exchange(after_first_paint, nullptr));
+  }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

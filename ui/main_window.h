@@ -37,6 +37,10 @@ class MainWindow : public QWidget {
   // The program is ending: no more timers or events reach the game.
   void shut_down();
 
+  // Runs once, just after the window's first paint: what the program can
+  // leave until the player sees the window (opening the sound device).
+  std::function<void()> after_first_paint;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
