@@ -9,8 +9,10 @@
 
 #include "audio/music.h"
 #include "core/paths.h"
+#include "game/combat/enemy.h"
 #include "game/game.h"
 #include "game/runtime.h"
+#include "game/shell/rmkin.h"
 
 namespace fs = std::filesystem;
 

@@ -12,6 +12,7 @@
 #include "core/cp1251.h"
 #include "core/paths.h"
 #include "game/game.h"
+#include "game/items/inventory_state.h"
 #include "game/runtime.h"
 
 namespace fs = std::filesystem;

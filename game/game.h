@@ -13,6 +13,10 @@
 //   items/        catalogue, viewer, inventory (InventoryState), use and equip
 //   combat/       encounters, fight loop, victory and escape (CombatState)
 //   trade/        traders, buying and selling (TradeState)
+// This header only names the records; Game holds them in one store and
+// offers each by reference, so a file that uses a record includes its header
+// (game/records.h: all of them). The click and timer tables (game.cpp) say
+// for each control what kind of control it is.
 // Death and a new game go through one path each: death parks every screen of
 // the screen table but its own and stops every timer but its own; a new game
 // (reset_game) puts every control but the menu's back as the started window
@@ -20,32 +24,42 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "audio/music.h"
+#include "core/data_error.h"
 #include "core/paths.h"
 #include "core/random.h"
-#include "game/combat/enemy.h"
 #include "game/form/form.h"
 #include "game/form/screens.h"
 #include "game/input.h"
-#include "game/items/catalogue.h"
-#include "game/items/inventory_state.h"
-#include "game/progression/calendar.h"
-#include "game/progression/levelup.h"
 #include "game/runtime.h"
-#include "game/shell/music_state.h"
-#include "game/shell/rmkin.h"
-#include "game/shell/slides.h"
-#include "game/trade/trader.h"
-#include "game/world/location.h"
-#include "game/world/talk_state.h"
+
+// The records are only named here: a file that reads or writes one includes
+// its header (game/records.h has them all), so a change to one record
+// rebuilds only the files that use it.
+struct rmkin;
+struct SlideState;
+struct MusicState;
+struct CalendarState;
+struct LevelUpState;
+struct location;
+struct TalkState;
+struct InventoryState;
+struct CombatState;
+struct TradeState;
+struct enemy;
+struct catitem;
 
 class Game {
  public:
   Game(const core::DataRoot& root, Runtime& rt, audio::Music& music);
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
 
   // ---- event dispatch: the one place that catches data errors ----
   // Runs a handler to its end; a DataError is reported through on_error and
@@ -72,6 +86,15 @@ class Game {
   // A tick of a timer.
   void tick(const std::string& timer);
   bool has_click_handler(const std::string& control) const;
+  // A row of the click or timer table: the control, what kind of control it
+  // is, and its handler (game.cpp).
+  struct Handler {
+    const char* control;
+    form::Kind kind;
+    void (Game::*run)();
+  };
+  static const std::vector<Handler>& click_table();
+  static const std::vector<Handler>& timer_table();
 
   std::function<void(const std::string&)> on_error;
 
@@ -83,19 +106,24 @@ class Game {
   core::RandomSource rng;
 
   // ---- game records, each owned by its subsystem ----
-  rmkin hero;             // shell: the character
-  int menustep = 1;       // shell: the menu's opening animation
-  SlideState slides;      // shell: intro and outro
-  MusicState soundtrack;  // shell: the music track
+ private:
+  struct Records;                     // holds them all (game.cpp)
+  std::unique_ptr<Records> records_;  // before the names below, which refer into it
+
+ public:
+  rmkin& hero;             // shell: the character
+  int menustep = 1;        // shell: the menu's opening animation
+  SlideState& slides;      // shell: intro and outro
+  MusicState& soundtrack;  // shell: the music track
   static constexpr int kMusicVolume = 30;
-  CalendarState calendar;    // progression: date and time of day
-  LevelUpState levelup;      // progression: the level-up screen
-  location loc;              // world: the current location
-  int32_t deadcount = 0;     // world: seconds left in a lethal location
-  TalkState talkstate;       // world: the quest and the final conversation
-  InventoryState inventory;  // items: the carried items
-  CombatState combat;        // combat: the enemies and the fight's sprite
-  TradeState trading;        // trade: the trader and the offer
+  CalendarState& calendar;    // progression: date and time of day
+  LevelUpState& levelup;      // progression: the level-up screen
+  location& loc;              // world: the current location
+  int32_t deadcount = 0;      // world: seconds left in a lethal location
+  TalkState& talkstate;       // world: the quest and the final conversation
+  InventoryState& inventory;  // items: the carried items
+  CombatState& combat;        // combat: the enemies and the fight's sprite
+  TradeState& trading;        // trade: the trader and the offer
 
   // ---- shell: character, status panel, message line (character.cpp, status.cpp) ----
   void loadhero();

@@ -4,6 +4,9 @@
 // ground (world) and the offer (trade).
 #include "core/convert.h"
 #include "game/game.h"
+#include "game/items/inventory_state.h"
+#include "game/shell/rmkin.h"
+#include "game/trade/trader.h"
 
 void Game::PInventoryClick() {
   const int r = form["PInventory"].row;

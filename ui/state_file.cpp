@@ -6,6 +6,7 @@
 
 #include "game/game.h"
 #include "game/json_view.h"
+#include "game/shell/music_state.h"
 
 namespace ui {
 

@@ -9,13 +9,18 @@
 #include "core/data_reader.h"
 #include "core/picture.h"
 #include "game/combat/data_paths.h"
+#include "game/combat/enemy.h"
 #include "game/combat/enemy_catalogue.h"
 #include "game/combat/enemy_file.h"
 #include "game/combat/fight_file.h"
 #include "game/combat/fight_map.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/inventory_state.h"
+#include "game/shell/rmkin.h"
+#include "game/world/location.h"
 #include "game/world/talk.h"
+#include "game/world/talk_state.h"
 
 using core::str;
 

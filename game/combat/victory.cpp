@@ -4,9 +4,14 @@
 
 #include "core/checked.h"
 #include "core/convert.h"
+#include "game/combat/enemy.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/shell/music_state.h"
+#include "game/shell/rmkin.h"
+#include "game/world/location.h"
 #include "game/world/talk.h"
+#include "game/world/talk_state.h"
 
 using core::sat_add;
 using core::sat_sub;

@@ -5,7 +5,10 @@
 #include "core/data_reader.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/catalogue.h"
 #include "game/items/inventory_file.h"
+#include "game/items/inventory_state.h"
+#include "game/shell/rmkin.h"
 
 using core::str;
 

@@ -2,6 +2,9 @@
 // of a lethal location.
 #include "core/checked.h"
 #include "game/game.h"
+#include "game/progression/calendar.h"
+#include "game/shell/rmkin.h"
+#include "game/world/location.h"
 
 namespace colors = form::colors;
 

@@ -2,6 +2,7 @@
 // main menu.
 #include "game/game.h"
 #include "game/shell/data_paths.h"
+#include "game/world/location.h"
 
 namespace colors = form::colors;
 

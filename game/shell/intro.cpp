@@ -2,6 +2,7 @@
 #include "core/data_reader.h"
 #include "game/game.h"
 #include "game/shell/data_paths.h"
+#include "game/shell/slides.h"
 
 void Game::loadintro(const std::string& file) {
   std::vector<std::string> lines = core::read_all_lines(root, shell::kIntroFolder + file);

@@ -1,6 +1,7 @@
 // The new-game sequence behind the menu's start button.
 #include "core/convert.h"
 #include "game/game.h"
+#include "game/records.h"
 
 void Game::write_date() {
   using core::str;

@@ -9,6 +9,8 @@
 #include "core/rounding.h"
 #include "game/game.h"
 #include "game/shell/data_paths.h"
+#include "game/shell/slides.h"
+#include "game/world/location.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // Window creation, panel parking and the picture-button press.
 #include "core/picture.h"
 #include "game/game.h"
+#include "game/shell/music_state.h"
 
 void Game::FormCreate() {
   // What the window holds when this ends, also after a bad sprite, is what a

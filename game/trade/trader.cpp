@@ -4,8 +4,11 @@
 
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/inventory_state.h"
+#include "game/shell/rmkin.h"
 #include "game/trade/data_paths.h"
 #include "game/trade/trader_file.h"
+#include "game/world/location.h"
 #include "game/world/location_file.h"
 
 namespace {

@@ -9,8 +9,12 @@
 #include "core/rounding.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/catalogue.h"
+#include "game/items/inventory_state.h"
+#include "game/shell/rmkin.h"
 #include "game/trade/data_paths.h"
 #include "game/trade/trader.h"
+#include "game/world/location.h"
 
 namespace {
 

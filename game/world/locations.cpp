@@ -4,10 +4,14 @@
 
 #include "core/data_reader.h"
 #include "game/game.h"
+#include "game/shell/music_state.h"
+#include "game/shell/rmkin.h"
 #include "game/world/data_paths.h"
+#include "game/world/location.h"
 #include "game/world/location_file.h"
 #include "game/world/talk.h"
 #include "game/world/talk_file.h"
+#include "game/world/talk_state.h"
 
 namespace {
 

@@ -8,7 +8,11 @@
 #include "core/checked.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/inventory_state.h"
+#include "game/shell/rmkin.h"
+#include "game/world/location.h"
 #include "game/world/talk.h"
+#include "game/world/talk_state.h"
 
 namespace {
 

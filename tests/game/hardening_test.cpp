@@ -6,6 +6,8 @@
 #include <chrono>
 #include <limits>
 
+#include "game/items/inventory_state.h"
+#include "game/shell/rmkin.h"
 #include "hostile_world.h"
 
 namespace {

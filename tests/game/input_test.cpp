@@ -1,4 +1,8 @@
 // The one input rule: clicks, keys and double clicks as every host sends them.
+#include <set>
+
+#include "game/shell/slides.h"
+#include "game/world/location.h"
 #include "support/game_fixture.h"
 
 class InputTest : public GameTest {
@@ -113,4 +117,29 @@ TEST_F(InputTest, ARadioButtonChecksItselfAndUnchecksItsGroupOnAChange) {
   EXPECT_TRUE(game->key(Key::space));
   EXPECT_TRUE(ctl("R1").checked);
   EXPECT_FALSE(ctl("R2").checked);
+}
+
+// The click and timer tables against the window's design: every row names a
+// control of the kind it says, one a player can click (a timer row: a timer),
+// each once; every picture button and every timer of the window has its row.
+TEST(HandlerTablesTest, EveryRowNamesAControlOfItsKind) {
+  const form::Form window = form::build_form();
+  std::set<std::string> rows;
+  for (const auto* table : {&Game::click_table(), &Game::timer_table()}) {
+    const bool timers = table == &Game::timer_table();
+    for (const Game::Handler& h : *table) {
+      SCOPED_TRACE(h.control);
+      EXPECT_TRUE(rows.insert(h.control).second) << "a second row";
+      const form::Control* c = window.find(h.control);
+      ASSERT_NE(c, nullptr) << "no such control";
+      EXPECT_EQ(c->kind, h.kind);
+      const bool clickable = h.kind != form::Kind::Timer && h.kind != form::Kind::Edit;
+      EXPECT_EQ(clickable, !timers) << (timers ? "not a timer" : "not clickable");
+    }
+  }
+  for (const form::Control& c : window.controls()) {
+    const bool needs_row = c.kind == form::Kind::Timer ||
+                           (c.kind == form::Kind::Image && c.cursor == form::Cursor::hand);
+    EXPECT_TRUE(!needs_row || rows.count(c.name)) << c.name << " has no handler";
+  }
 }

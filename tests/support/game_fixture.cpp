@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/cp1251.h"
+#include "game/world/location.h"
 
 #ifndef VETROVAY_TEST_TMP
 #define VETROVAY_TEST_TMP "/tmp/vetrovay-tests"

@@ -7,7 +7,9 @@
 #include "game/form/sprites.h"
 #include "game/items/catalogue.h"
 #include "game/items/inventory_file.h"
+#include "game/items/inventory_state.h"
 #include "game/shell/data_paths.h"
+#include "game/shell/rmkin.h"
 #include "game/shell/start_file.h"
 #include "tools/check/checker.h"
 
