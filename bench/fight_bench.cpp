@@ -12,7 +12,7 @@
 #include "game/combat/enemy.h"
 #include "game/game.h"
 #include "game/runtime.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 
 namespace fs = std::filesystem;
 

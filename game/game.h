@@ -4,15 +4,18 @@
 // and the event (Image18Click, Timer2Timer); the rules after what they do
 // (setloc, addtoinv). Each subsystem keeps its record's type, with its one
 // field list (fields(record, f): what `state` prints), in its own folder, and
-// its methods in files there:
-//   shell/        character (rmkin), status panel, message line, window, menu,
-//                 new game, intro and outro (SlideState), music (MusicState)
+// its methods in files there. Below the subsystems, the services every one
+// of them uses; above them, the screens that run a game from its start:
+//   services/     the character record (rmkin), status panel, message line,
+//                 pictures and the picture-button press, music (MusicState)
 //   progression/  clock and calendar (CalendarState), needs, death, level-up (LevelUpState)
 //   world/        locations (location, deadcount), ground items, conversations
 //                 and the quest (TalkState)
 //   items/        catalogue, viewer, inventory (InventoryState), use and equip
 //   combat/       encounters, fight loop, victory and escape (CombatState)
 //   trade/        traders, buying and selling (TradeState)
+//   screens/      window creation, menu, new game (and its reset), the
+//                 character's start file, intro and outro (SlideState)
 // This header only names the records; Game holds them in one store and
 // offers each by reference, so a file that uses a record includes its header
 // (game/records.h: all of them). The click and timer tables (game.cpp) say
@@ -111,10 +114,10 @@ class Game {
   std::unique_ptr<Records> records_;  // before the names below, which refer into it
 
  public:
-  rmkin& hero;             // shell: the character
-  int menustep = 1;        // shell: the menu's opening animation
-  SlideState& slides;      // shell: intro and outro
-  MusicState& soundtrack;  // shell: the music track
+  rmkin& hero;             // services: the character
+  int menustep = 1;        // screens: the menu's opening animation
+  SlideState& slides;      // screens: intro and outro
+  MusicState& soundtrack;  // services: the music track
   static constexpr int kMusicVolume = 30;
   CalendarState& calendar;    // progression: date and time of day
   LevelUpState& levelup;      // progression: the level-up screen
@@ -125,24 +128,13 @@ class Game {
   CombatState& combat;        // combat: the enemies and the fight's sprite
   TradeState& trading;        // trade: the trader and the offer
 
-  // ---- shell: character, status panel, message line (character.cpp, status.cpp) ----
-  void loadhero();
+  // ---- services: status panel, message line (status.cpp) ----
   void showroamkin();
   void showpercents();
   void outmsg(const std::string& text, form::Color color, int seconds);
   void Timer3Timer();
 
-  // ---- shell: window, menu, new game (window.cpp, menu.cpp, newgame.cpp) ----
-  void FormCreate();
-  void Timer5Timer();
-  void BitBtn1Click();
-  // The one reset of a new game: every subsystem's records and every screen
-  // (all controls but the menu's) back to what a started program has.
-  void reset_game();
-  void BitBtn2Click();
-  void BitBtn3Click();
-  void BitBtn4Click();
-  void Memo3MouseDown();
+  // ---- services: screens, pictures, the picture-button press (pictures.cpp) ----
   // Screens (game/form/screens.h): bring a screen's panel to its place,
   // park it outside the client area, ask whether it is on screen.
   void show(form::Screen s) { form::show(form, s); }
@@ -157,17 +149,31 @@ class Game {
   void load_picture(const std::string& image, const std::string& file,
                     const core::Origin& from = {});
 
-  // ---- shell: intro (intro.cpp) ----
+  // ---- services: music (music.cpp) ----
+  // Starts a track from the data folder, once or looped (no stop before).
+  void start_track(const std::string& file, bool loop);
+  void stop_music();
+
+  // ---- screens: window, menu, new game, the character (window.cpp, menu.cpp, newgame.cpp,
+  // character.cpp) ----
+  void FormCreate();
+  void loadhero();
+  void Timer5Timer();
+  void BitBtn1Click();
+  // The one reset of a new game: every subsystem's records and every screen
+  // (all controls but the menu's) back to what a started program has.
+  void reset_game();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  void BitBtn4Click();
+  void Memo3MouseDown();
+
+  // ---- screens: intro (intro.cpp) ----
   void loadintro(const std::string& file);
   void Timer6Timer();
   void BitBtn5Click();
   void Memo4MouseDown();
   void end_intro();
-
-  // ---- shell: music (music.cpp) ----
-  // Starts a track from the data folder, once or looped (no stop before).
-  void start_track(const std::string& file, bool loop);
-  void stop_music();
 
   // ---- progression: clock, needs, death (clock.cpp, death.cpp) ----
   void Timer2Timer();
@@ -298,7 +304,7 @@ class Game {
   void Image32Click();
   void Image38Click();
 
-  // ---- shell: outro (shell/outro.cpp) ----
+  // ---- screens: outro (outro.cpp) ----
   void start_outro();
   void Timer8Timer();
   // Escape or a click on the outro: ends it as its natural end does.

@@ -5,7 +5,7 @@
 #include "core/convert.h"
 #include "game/game.h"
 #include "game/items/inventory_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "game/trade/trader.h"
 
 void Game::PInventoryClick() {

@@ -6,7 +6,7 @@
 
 #include "game/game.h"
 #include "game/json_view.h"
-#include "game/shell/music_state.h"
+#include "game/services/music_state.h"
 
 namespace ui {
 

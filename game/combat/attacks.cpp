@@ -10,7 +10,7 @@
 #include "game/game.h"
 #include "game/items/catalogue.h"
 #include "game/items/inventory_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 
 using core::sat_add;
 using core::sat_sub;

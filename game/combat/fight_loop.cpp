@@ -7,7 +7,7 @@
 #include "game/combat/enemy.h"
 #include "game/combat/rules.h"
 #include "game/game.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 
 using core::str;
 

@@ -3,7 +3,7 @@
 #include "game/game.h"
 #include "game/items/catalogue.h"
 #include "game/items/inventory_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 
 using catalogue::kClothes;
 using catalogue::kHands;

@@ -8,7 +8,7 @@
 #include "game/items/catalogue.h"
 #include "game/items/inventory_file.h"
 #include "game/items/inventory_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 
 using core::str;
 

@@ -9,7 +9,7 @@
 #include "core/rounding.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "game/world/location.h"
 
 using core::str;

@@ -5,7 +5,7 @@
 #include "game/form/sprites.h"
 #include "game/game.h"
 #include "game/items/inventory_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "game/trade/data_paths.h"
 #include "game/trade/trader_file.h"
 #include "game/world/location.h"

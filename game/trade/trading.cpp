@@ -11,7 +11,7 @@
 #include "game/game.h"
 #include "game/items/catalogue.h"
 #include "game/items/inventory_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "game/trade/data_paths.h"
 #include "game/trade/trader.h"
 #include "game/world/location.h"

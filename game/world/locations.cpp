@@ -4,8 +4,8 @@
 
 #include "core/data_reader.h"
 #include "game/game.h"
-#include "game/shell/music_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/music_state.h"
+#include "game/services/rmkin.h"
 #include "game/world/data_paths.h"
 #include "game/world/location.h"
 #include "game/world/location_file.h"

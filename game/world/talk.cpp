@@ -11,7 +11,7 @@
 #include "core/data_error.h"
 #include "core/picture.h"
 #include "game/game.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "game/world/data_paths.h"
 #include "game/world/location.h"
 #include "game/world/talk_file.h"

@@ -9,7 +9,7 @@
 #include "game/form/sprites.h"
 #include "game/game.h"
 #include "game/items/inventory_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "game/world/location.h"
 #include "game/world/talk.h"
 #include "game/world/talk_state.h"

@@ -5,8 +5,8 @@
 
 #include "game/combat/enemy.h"
 #include "game/items/inventory_state.h"
-#include "game/shell/music_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/music_state.h"
+#include "game/services/rmkin.h"
 #include "game/world/location.h"
 #include "game/world/talk_state.h"
 #include "support/write_fault.h"

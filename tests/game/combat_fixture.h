@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "support/game_fixture.h"
 
 namespace combat_test {

@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "game/items/inventory_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "hostile_world.h"
 
 namespace {

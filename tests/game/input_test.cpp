@@ -1,7 +1,7 @@
 // The one input rule: clicks, keys and double clicks as every host sends them.
 #include <set>
 
-#include "game/shell/slides.h"
+#include "game/screens/slides.h"
 #include "game/world/location.h"
 #include "support/game_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "game/items/inventory_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "support/game_fixture.h"
 
 struct ItemRecord {

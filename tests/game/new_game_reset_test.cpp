@@ -5,7 +5,7 @@
 
 #include "game/headless_host.h"
 #include "game/json_view.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "game/world/talk_state.h"
 #include "support/game_fixture.h"
 

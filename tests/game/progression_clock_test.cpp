@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "game/progression/calendar.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "game/world/location.h"
 #include "support/game_fixture.h"
 

@@ -5,8 +5,8 @@
 
 #include "core/random.h"
 #include "game/progression/calendar.h"
-#include "game/shell/music_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/music_state.h"
+#include "game/services/rmkin.h"
 #include "game/world/location.h"
 #include "support/game_fixture.h"
 

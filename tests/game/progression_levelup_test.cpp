@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "game/progression/levelup.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "game/world/location.h"
 #include "tests/game/combat_fixture.h"
 

@@ -1,5 +1,5 @@
 // The character start file.
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "support/game_fixture.h"
 
 class CharacterTest : public GameTest {};

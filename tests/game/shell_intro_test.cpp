@@ -1,8 +1,8 @@
 // The intro slides and their end.
 #include <algorithm>
 
-#include "game/shell/music_state.h"
-#include "game/shell/slides.h"
+#include "game/screens/slides.h"
+#include "game/services/music_state.h"
 #include "game/world/location.h"
 #include "support/game_fixture.h"
 

@@ -1,5 +1,5 @@
 // The status panel, the needs warning and the message line.
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "support/game_fixture.h"
 
 namespace colors = form::colors;

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "talk_fixture.h"
 
 using talk_test::Block;

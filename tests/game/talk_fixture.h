@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "world_fixture.h"
 
 namespace talk_test {

@@ -4,7 +4,7 @@
 
 #include "core/checked.h"
 #include "game/items/inventory_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 #include "game/trade/trader.h"
 #include "talk_fixture.h"
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "game/items/inventory_state.h"
-#include "game/shell/music_state.h"
-#include "game/shell/rmkin.h"
+#include "game/services/music_state.h"
+#include "game/services/rmkin.h"
 #include "game/world/location.h"
 #include "game/world/talk_state.h"
 #include "world_fixture.h"

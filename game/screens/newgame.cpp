@@ -3,13 +3,6 @@
 #include "game/game.h"
 #include "game/records.h"
 
-void Game::write_date() {
-  using core::str;
-  const CalendarState& c = calendar;
-  form["Label1"].caption = "Год: " + str(c.year) + "  Месяц: " + str(c.month) +
-                           "  Неделя: " + str(c.week) + "  День: " + str(c.day);
-}
-
 void Game::reset_game() {
   // Every control but the menu's, as the started window had it: whatever
   // screen was open at death or after the outro, and whatever it hid or

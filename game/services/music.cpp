@@ -2,7 +2,7 @@
 #include <sys/stat.h>
 
 #include "game/game.h"
-#include "game/shell/music_state.h"
+#include "game/services/music_state.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "core/convert.h"
 #include "core/rounding.h"
 #include "game/game.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 
 using core::str;
 using form::Color;
