@@ -1,5 +1,7 @@
 #include "game/game.h"
 
+#include <stdexcept>
+
 #include "core/cp1251.h"
 #include "core/data_error.h"
 #include "game/records.h"
@@ -44,11 +46,23 @@ void Game::handle(const std::function<void()>& handler) {
     handler();
   } catch (const core::DataError& e) {
     if (on_error) on_error(e.what());
+  } catch (const std::logic_error& e) {
+    internal_error(e.what());
   }
 }
 
+void Game::internal_error(const std::string& what) {
+  if (on_error) on_error(kInternalError + what);
+}
+
+bool Game::known(const std::string& control) {
+  if (form.find(control)) return true;
+  internal_error("no control named " + control);
+  return false;
+}
+
 bool Game::click(const std::string& control, Press how) {
-  if (!accept_click(control, how)) return false;
+  if (!known(control) || !accept_click(control, how)) return false;
   form::Control& c = form[control];
   if (c.kind == form::Kind::Radio) {
     // Checking a radio button unchecks the others of its group; only a
@@ -62,8 +76,9 @@ bool Game::click(const std::string& control, Press how) {
 }
 
 bool Game::pick(const std::string& list, int row, Press how) {
+  if (!known(list)) return false;
   const form::Control* c = form.find(list);
-  if (!c || c->kind != form::Kind::List || row < 0 || row >= static_cast<int>(c->rows.size()) ||
+  if (c->kind != form::Kind::List || row < 0 || row >= static_cast<int>(c->rows.size()) ||
       !clickable(list))
     return false;
   form[list].row = row;
@@ -71,8 +86,9 @@ bool Game::pick(const std::string& list, int row, Press how) {
 }
 
 bool Game::type(const std::string& edit, const std::string& text) {
+  if (!known(edit)) return false;
   const form::Control* found = form.find(edit);
-  if (!found || found->kind != form::Kind::Edit || !accept_click(edit, Press::single)) return false;
+  if (found->kind != form::Kind::Edit || !accept_click(edit, Press::single)) return false;
   form::Control& c = form[edit];
   if (c.read_only) return false;  // a read-only box is written by the game alone
   c.caption = c.max_length > 0 ? core::utf8_prefix(text, static_cast<size_t>(c.max_length)) : text;
@@ -81,7 +97,7 @@ bool Game::type(const std::string& edit, const std::string& text) {
 
 void Game::tick(const std::string& timer) {
   auto it = timers_.find(timer);
-  if (it == timers_.end()) return;
+  if (it == timers_.end()) return internal_error("no timer named " + timer);
   handle([this, fn = it->second] { (this->*fn)(); });
 }
 

@@ -64,10 +64,17 @@ class Game {
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  // ---- event dispatch: the one place that catches data errors ----
+  // ---- event dispatch: the one place that catches errors ----
   // Runs a handler to its end; a DataError is reported through on_error and
   // the effects made before it stay.
+  // One rule for programming errors in every host (window, runner, tests):
+  // a std::logic_error out of a handler (form["NoSuchControl"]) and an event
+  // for a name that is no control of the window (click, pick, type) or no
+  // timer (tick) are reported through on_error as kInternalError followed by
+  // what went wrong; the event ends there (an input answers false) and the
+  // game goes on.
   void handle(const std::function<void()>& handler);
+  static constexpr const char* kInternalError = "Internal error: ";
   // Every click, pick, typing and key press of every host (window, runner,
   // tests) comes through these; each answers false when it refuses the event
   // because a player could not have made it (input.cpp).
@@ -313,6 +320,9 @@ class Game {
 
  private:
   void register_handlers();
+  void internal_error(const std::string& what);
+  // Whether the window has a control of that name; reports one that it lacks.
+  bool known(const std::string& control);
   form::Form start_form_;  // the window as FormCreate left it, for reset_game
   // The click rule: on screen, and the second click of a double click only
   // on the control the first one hit. Moves the keyboard focus.
