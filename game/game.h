@@ -18,8 +18,13 @@
 //                 character's start file, intro and outro (SlideState)
 // This header only names the records; Game holds them in one store and
 // offers each by reference, so a file that uses a record includes its header
-// (game/records.h: all of them). The click and timer tables (game.cpp) say
-// for each control what kind of control it is.
+// (game/records.h: all of them). A subsystem writes another's record only
+// through that subsystem's functions (set_invmode, set_questst, switch_track);
+// `hero` is the shared character below them all. Items and services call no
+// subsystem; world and combat meet at the fight decision at the end of setloc
+// (encounter) and the loot laid on the ground (docs/ARCHITECTURE.md lists
+// every call between folders). The click and timer tables (game.cpp) say for
+// each control what kind of control it is.
 // Death and a new game go through one path each: death parks every screen of
 // the screen table but its own and stops every timer but its own; a new game
 // (reset_game) puts every control but the menu's back as the started window
@@ -159,6 +164,9 @@ class Game {
   // ---- services: music (music.cpp) ----
   // Starts a track from the data folder, once or looped (no stop before).
   void start_track(const std::string& file, bool loop);
+  // A location's track, looped: only a different music text restarts it. A
+  // file that cannot be played is silence; curmusic keeps its name all the same.
+  void switch_track(const std::string& file);
   void stop_music();
 
   // ---- screens: window, menu, new game, the character (window.cpp, menu.cpp, newgame.cpp,
@@ -228,6 +236,9 @@ class Game {
   void setinv();
   // Whether an item of that name is carried.
   bool itmsrsh(const std::string& name) const;
+  // The inventory list's mode: "view", "use", "drop" or "trade" (a fight
+  // starts in "use", a trader in "trade").
+  void set_invmode(const std::string& mode);
   void Image24Click();
   void Image25Click();
   void Image26Click();
@@ -292,6 +303,9 @@ class Game {
   void Image22Click();
 
   // ---- world: conversations and quest actions (world/talk*.cpp) ----
+  // The quest's state: "live", "done" (the deal made) or "dead" (the hermit
+  // fought).
+  void set_questst(const std::string& state);
   void tlkClick();
   void talk(const std::string& partner, const std::string& override_file);
   void Image23Click();

@@ -152,7 +152,7 @@ void Game::startfight(const std::string& key1, const std::string& key2, const st
     mode.picture = mode_pictures[j];
     mode.picture_file = modes[j].second;
   }
-  inventory.invmode = "use";
+  set_invmode("use");
 
   // 11. Fire mode.
   form.check(form["RadioButton1"]);

@@ -74,7 +74,7 @@ void Game::victory() {
   if (loc.place == quest::kBackRoom) {
     setloc();
     if (talkstate.questst != "done") addtoground(quest::kBinoculars);
-    talkstate.questst = "dead";
+    set_questst("dead");
     setitems();
     setloc();
   }

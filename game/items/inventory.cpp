@@ -126,6 +126,10 @@ void show_mode(Game& g, const char* view, const char* use, const char* drop) {
 
 }  // namespace
 
+void Game::set_invmode(const std::string& mode) {
+  inventory.invmode = mode;
+}
+
 void Game::Image24Click() {
   show_mode(*this, "view_p.bmp", "use_n.bmp", "throw_n.bmp");
   inventory.invmode = "view";

@@ -32,7 +32,7 @@ void Game::BitBtn1Click() {
   reset_game();
   rng.seed_with(rt.clock_seed());
   newgame();
-  talkstate.questst = "live";
+  set_questst("live");
   calendar.year = 2015;
   calendar.month = 9;
   calendar.week = 1;
@@ -51,7 +51,7 @@ void Game::BitBtn1Click() {
   setinv();
   showroamkin();
   showinv();
-  inventory.invmode = "view";
+  set_invmode("view");
   park(form::Screen::menu);
   form["Image35"].visible = false;
   show(form::Screen::intro);

@@ -25,6 +25,13 @@ void Game::start_track(const std::string& file, bool loop) {
   soundtrack.musicfile = file;
 }
 
+void Game::switch_track(const std::string& file) {
+  if (soundtrack.curmusic == file) return;
+  soundtrack.curmusic = file;
+  stop_music();
+  start_track(file, true);
+}
+
 void Game::stop_music() {
   music.stop(soundtrack.musicstream);
   soundtrack.musicfile.clear();

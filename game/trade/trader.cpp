@@ -68,6 +68,6 @@ void Game::Image20Click() {
   park(form::Screen::location);
   show(form::Screen::trader);
   show(form::Screen::trading);
-  inventory.invmode = "trade";
+  set_invmode("trade");
   trading.tradeview = "view";
 }

@@ -24,6 +24,10 @@ std::string sprite(const char* name) {
 
 }  // namespace
 
+void Game::set_questst(const std::string& state) {
+  talkstate.questst = state;
+}
+
 void Game::Image23Click() {
   press("Image23", sprite("ok_p.bmp"), sprite("ok_n.bmp"));
   if (talkstate.lasttalk) {
