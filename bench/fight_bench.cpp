@@ -9,8 +9,11 @@
 
 #include "audio/music.h"
 #include "core/paths.h"
+#include "game/combat/enemy.h"
 #include "game/game.h"
+#include "game/headless_host.h"
 #include "game/runtime.h"
+#include "game/services/rmkin.h"
 
 namespace fs = std::filesystem;
 
@@ -19,9 +22,8 @@ namespace {
 struct Fight {
   fs::path dir;
   std::unique_ptr<core::DataRoot> root;
-  VirtualRuntime rt;
-  audio::RecordingMusic music;
-  std::unique_ptr<Game> game;
+  std::unique_ptr<HeadlessHost> host;
+  Game* game = nullptr;
 
   Fight() {
     dir = fs::path(VETROVAY_BENCH_TMP) / "fight";
@@ -29,8 +31,9 @@ struct Fight {
     fs::create_directories(dir);
     fs::copy(fs::path(VETROVAY_DEMO_DATA) / "Data", dir / "Data", fs::copy_options::recursive);
     root = std::make_unique<core::DataRoot>(dir);
-    game = std::make_unique<Game>(*root, rt, music);
-    game->on_error = [](const std::string& m) { throw std::runtime_error(m); };
+    host = std::make_unique<HeadlessHost>(
+        *root, [](const std::string& m) { throw std::runtime_error(m); });
+    game = &host->game;
     game->type("Edit2", "Тест");
     game->BitBtn1Click();
     game->BitBtn5Click();

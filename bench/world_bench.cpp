@@ -12,6 +12,8 @@
 #include "core/cp1251.h"
 #include "core/paths.h"
 #include "game/game.h"
+#include "game/headless_host.h"
+#include "game/items/inventory_state.h"
 #include "game/runtime.h"
 
 namespace fs = std::filesystem;
@@ -21,9 +23,8 @@ namespace {
 struct World {
   fs::path dir;
   std::unique_ptr<core::DataRoot> root;
-  VirtualRuntime rt;
-  audio::RecordingMusic music;
-  std::unique_ptr<Game> game;
+  std::unique_ptr<HeadlessHost> host;
+  Game* game = nullptr;
 
   explicit World(const std::string& name, bool large) {
     dir = fs::path(VETROVAY_BENCH_TMP) / name;
@@ -32,8 +33,9 @@ struct World {
     fs::copy(fs::path(VETROVAY_DEMO_DATA) / "Data", dir / "Data", fs::copy_options::recursive);
     if (large) enlarge();
     root = std::make_unique<core::DataRoot>(dir);
-    game = std::make_unique<Game>(*root, rt, music);
-    game->on_error = [](const std::string& m) { throw std::runtime_error(m); };
+    host = std::make_unique<HeadlessHost>(
+        *root, [](const std::string& m) { throw std::runtime_error(m); });
+    game = &host->game;
     game->type("Edit2", "Тест");
     game->BitBtn1Click();
     game->BitBtn5Click();

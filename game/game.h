@@ -4,15 +4,27 @@
 // and the event (Image18Click, Timer2Timer); the rules after what they do
 // (setloc, addtoinv). Each subsystem keeps its record's type, with its one
 // field list (fields(record, f): what `state` prints), in its own folder, and
-// its methods in files there:
-//   shell/        character (rmkin), status panel, message line, window, menu,
-//                 new game, intro and outro (SlideState), music (MusicState)
+// its methods in files there. Below the subsystems, the services every one
+// of them uses; above them, the screens that run a game from its start:
+//   services/     the character record (rmkin), status panel, message line,
+//                 pictures and the picture-button press, music (MusicState)
 //   progression/  clock and calendar (CalendarState), needs, death, level-up (LevelUpState)
 //   world/        locations (location, deadcount), ground items, conversations
 //                 and the quest (TalkState)
 //   items/        catalogue, viewer, inventory (InventoryState), use and equip
 //   combat/       encounters, fight loop, victory and escape (CombatState)
 //   trade/        traders, buying and selling (TradeState)
+//   screens/      window creation, menu, new game (and its reset), the
+//                 character's start file, intro and outro (SlideState)
+// This header only names the records; Game holds them in one store and
+// offers each by reference, so a file that uses a record includes its header
+// (game/records.h: all of them). A subsystem writes another's record only
+// through that subsystem's functions (set_invmode, set_questst, switch_track);
+// `hero` is the shared character below them all. Items and services call no
+// subsystem; world and combat meet at the fight decision at the end of setloc
+// (encounter) and the loot laid on the ground (docs/ARCHITECTURE.md lists
+// every call between folders). The click and timer tables (game.cpp) say for
+// each control what kind of control it is.
 // Death and a new game go through one path each: death parks every screen of
 // the screen table but its own and stops every timer but its own; a new game
 // (reset_game) puts every control but the menu's back as the started window
@@ -20,37 +32,54 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "audio/music.h"
+#include "core/data_error.h"
 #include "core/paths.h"
 #include "core/random.h"
-#include "game/combat/enemy.h"
 #include "game/form/form.h"
 #include "game/form/screens.h"
 #include "game/input.h"
-#include "game/items/catalogue.h"
-#include "game/items/inventory_state.h"
-#include "game/progression/calendar.h"
-#include "game/progression/levelup.h"
 #include "game/runtime.h"
-#include "game/shell/music_state.h"
-#include "game/shell/rmkin.h"
-#include "game/shell/slides.h"
-#include "game/trade/trader.h"
-#include "game/world/location.h"
-#include "game/world/talk_state.h"
+
+// The records are only named here: a file that reads or writes one includes
+// its header (game/records.h has them all), so a change to one record
+// rebuilds only the files that use it.
+struct rmkin;
+struct SlideState;
+struct MusicState;
+struct CalendarState;
+struct LevelUpState;
+struct location;
+struct TalkState;
+struct InventoryState;
+struct CombatState;
+struct TradeState;
+struct enemy;
+struct catitem;
 
 class Game {
  public:
   Game(const core::DataRoot& root, Runtime& rt, audio::Music& music);
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
 
-  // ---- event dispatch: the one place that catches data errors ----
+  // ---- event dispatch: the one place that catches errors ----
   // Runs a handler to its end; a DataError is reported through on_error and
   // the effects made before it stay.
+  // One rule for programming errors in every host (window, runner, tests):
+  // a std::logic_error out of a handler (form["NoSuchControl"]) and an event
+  // for a name that is no control of the window (click, pick, type) or no
+  // timer (tick) are reported through on_error as kInternalError followed by
+  // what went wrong; the event ends there (an input answers false) and the
+  // game goes on.
   void handle(const std::function<void()>& handler);
+  static constexpr const char* kInternalError = "Internal error: ";
   // Every click, pick, typing and key press of every host (window, runner,
   // tests) comes through these; each answers false when it refuses the event
   // because a player could not have made it (input.cpp).
@@ -72,6 +101,15 @@ class Game {
   // A tick of a timer.
   void tick(const std::string& timer);
   bool has_click_handler(const std::string& control) const;
+  // A row of the click or timer table: the control, what kind of control it
+  // is, and its handler (game.cpp).
+  struct Handler {
+    const char* control;
+    form::Kind kind;
+    void (Game::*run)();
+  };
+  static const std::vector<Handler>& click_table();
+  static const std::vector<Handler>& timer_table();
 
   std::function<void(const std::string&)> on_error;
 
@@ -83,38 +121,32 @@ class Game {
   core::RandomSource rng;
 
   // ---- game records, each owned by its subsystem ----
-  rmkin hero;             // shell: the character
-  int menustep = 1;       // shell: the menu's opening animation
-  SlideState slides;      // shell: intro and outro
-  MusicState soundtrack;  // shell: the music track
-  static constexpr int kMusicVolume = 30;
-  CalendarState calendar;    // progression: date and time of day
-  LevelUpState levelup;      // progression: the level-up screen
-  location loc;              // world: the current location
-  int32_t deadcount = 0;     // world: seconds left in a lethal location
-  TalkState talkstate;       // world: the quest and the final conversation
-  InventoryState inventory;  // items: the carried items
-  CombatState combat;        // combat: the enemies and the fight's sprite
-  TradeState trading;        // trade: the trader and the offer
+ private:
+  struct Records;                     // holds them all (game.cpp)
+  std::unique_ptr<Records> records_;  // before the names below, which refer into it
 
-  // ---- shell: character, status panel, message line (character.cpp, status.cpp) ----
-  void loadhero();
+ public:
+  rmkin& hero;             // services: the character
+  int menustep = 1;        // screens: the menu's opening animation
+  SlideState& slides;      // screens: intro and outro
+  MusicState& soundtrack;  // services: the music track
+  static constexpr int kMusicVolume = 30;
+  CalendarState& calendar;    // progression: date and time of day
+  LevelUpState& levelup;      // progression: the level-up screen
+  location& loc;              // world: the current location
+  int32_t deadcount = 0;      // world: seconds left in a lethal location
+  TalkState& talkstate;       // world: the quest and the final conversation
+  InventoryState& inventory;  // items: the carried items
+  CombatState& combat;        // combat: the enemies and the fight's sprite
+  TradeState& trading;        // trade: the trader and the offer
+
+  // ---- services: status panel, message line (status.cpp) ----
   void showroamkin();
   void showpercents();
   void outmsg(const std::string& text, form::Color color, int seconds);
   void Timer3Timer();
 
-  // ---- shell: window, menu, new game (window.cpp, menu.cpp, newgame.cpp) ----
-  void FormCreate();
-  void Timer5Timer();
-  void BitBtn1Click();
-  // The one reset of a new game: every subsystem's records and every screen
-  // (all controls but the menu's) back to what a started program has.
-  void reset_game();
-  void BitBtn2Click();
-  void BitBtn3Click();
-  void BitBtn4Click();
-  void Memo3MouseDown();
+  // ---- services: screens, pictures, the picture-button press (pictures.cpp) ----
   // Screens (game/form/screens.h): bring a screen's panel to its place,
   // park it outside the client area, ask whether it is on screen.
   void show(form::Screen s) { form::show(form, s); }
@@ -129,17 +161,34 @@ class Game {
   void load_picture(const std::string& image, const std::string& file,
                     const core::Origin& from = {});
 
-  // ---- shell: intro (intro.cpp) ----
+  // ---- services: music (music.cpp) ----
+  // Starts a track from the data folder, once or looped (no stop before).
+  void start_track(const std::string& file, bool loop);
+  // A location's track, looped: only a different music text restarts it. A
+  // file that cannot be played is silence; curmusic keeps its name all the same.
+  void switch_track(const std::string& file);
+  void stop_music();
+
+  // ---- screens: window, menu, new game, the character (window.cpp, menu.cpp, newgame.cpp,
+  // character.cpp) ----
+  void FormCreate();
+  void loadhero();
+  void Timer5Timer();
+  void BitBtn1Click();
+  // The one reset of a new game: every subsystem's records and every screen
+  // (all controls but the menu's) back to what a started program has.
+  void reset_game();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  void BitBtn4Click();
+  void Memo3MouseDown();
+
+  // ---- screens: intro (intro.cpp) ----
   void loadintro(const std::string& file);
   void Timer6Timer();
   void BitBtn5Click();
   void Memo4MouseDown();
   void end_intro();
-
-  // ---- shell: music (music.cpp) ----
-  // Starts a track from the data folder, once or looped (no stop before).
-  void start_track(const std::string& file, bool loop);
-  void stop_music();
 
   // ---- progression: clock, needs, death (clock.cpp, death.cpp) ----
   void Timer2Timer();
@@ -187,6 +236,9 @@ class Game {
   void setinv();
   // Whether an item of that name is carried.
   bool itmsrsh(const std::string& name) const;
+  // The inventory list's mode: "view", "use", "drop" or "trade" (a fight
+  // starts in "use", a trader in "trade").
+  void set_invmode(const std::string& mode);
   void Image24Click();
   void Image25Click();
   void Image26Click();
@@ -251,6 +303,9 @@ class Game {
   void Image22Click();
 
   // ---- world: conversations and quest actions (world/talk*.cpp) ----
+  // The quest's state: "live", "done" (the deal made) or "dead" (the hermit
+  // fought).
+  void set_questst(const std::string& state);
   void tlkClick();
   void talk(const std::string& partner, const std::string& override_file);
   void Image23Click();
@@ -270,7 +325,7 @@ class Game {
   void Image32Click();
   void Image38Click();
 
-  // ---- shell: outro (shell/outro.cpp) ----
+  // ---- screens: outro (outro.cpp) ----
   void start_outro();
   void Timer8Timer();
   // Escape or a click on the outro: ends it as its natural end does.
@@ -279,6 +334,9 @@ class Game {
 
  private:
   void register_handlers();
+  void internal_error(const std::string& what);
+  // Whether the window has a control of that name; reports one that it lacks.
+  bool known(const std::string& control);
   form::Form start_form_;  // the window as FormCreate left it, for reset_game
   // The click rule: on screen, and the second click of a double click only
   // on the control the first one hit. Moves the keyboard focus.

@@ -4,6 +4,7 @@
 #include "game/input.h"
 
 #include "game/game.h"
+#include "game/services/music_state.h"
 
 std::optional<Key> key_named(std::string_view name) {
   static constexpr std::pair<std::string_view, Key> kNames[] = {

@@ -2,8 +2,9 @@
 // player chose (view, use, drop) or the trade screen set (sell), so it sits
 // above the subsystems it hands the slot to: the viewer and use (items), the
 // ground (world) and the offer (trade).
-#include "core/convert.h"
 #include "game/game.h"
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
 
 void Game::PInventoryClick() {
   const int r = form["PInventory"].row;
@@ -20,7 +21,6 @@ void Game::PInventoryClick() {
     showitem(s.name, s.count, s.state);
     open_viewer();
   } else if (inventory.invmode == "trade") {
-    trading.tradesel = core::str(r);
     wantsell(r);
   }
 }

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "game/records.h"
+
 namespace {
 
 std::string number(double v) {

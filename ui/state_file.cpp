@@ -6,6 +6,7 @@
 
 #include "game/game.h"
 #include "game/json_view.h"
+#include "game/services/music_state.h"
 
 namespace ui {
 

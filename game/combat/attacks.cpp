@@ -5,8 +5,12 @@
 #include "core/checked.h"
 #include "core/convert.h"
 #include "core/rounding.h"
+#include "game/combat/enemy.h"
 #include "game/combat/rules.h"
 #include "game/game.h"
+#include "game/items/catalogue.h"
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
 
 using core::sat_add;
 using core::sat_sub;

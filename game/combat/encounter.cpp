@@ -9,13 +9,18 @@
 #include "core/data_reader.h"
 #include "core/picture.h"
 #include "game/combat/data_paths.h"
+#include "game/combat/enemy.h"
 #include "game/combat/enemy_catalogue.h"
 #include "game/combat/enemy_file.h"
 #include "game/combat/fight_file.h"
 #include "game/combat/fight_map.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
+#include "game/world/location.h"
 #include "game/world/talk.h"
+#include "game/world/talk_state.h"
 
 using core::str;
 
@@ -147,7 +152,7 @@ void Game::startfight(const std::string& key1, const std::string& key2, const st
     mode.picture = mode_pictures[j];
     mode.picture_file = modes[j].second;
   }
-  inventory.invmode = "use";
+  set_invmode("use");
 
   // 11. Fire mode.
   form.check(form["RadioButton1"]);

@@ -4,8 +4,10 @@
 #include "core/convert.h"
 #include "core/rounding.h"
 #include "game/combat/data_paths.h"
+#include "game/combat/enemy.h"
 #include "game/combat/rules.h"
 #include "game/game.h"
+#include "game/services/rmkin.h"
 
 using core::str;
 

@@ -4,9 +4,14 @@
 
 #include "core/checked.h"
 #include "core/convert.h"
+#include "game/combat/enemy.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/services/music_state.h"
+#include "game/services/rmkin.h"
+#include "game/world/location.h"
 #include "game/world/talk.h"
+#include "game/world/talk_state.h"
 
 using core::sat_add;
 using core::sat_sub;
@@ -69,7 +74,7 @@ void Game::victory() {
   if (loc.place == quest::kBackRoom) {
     setloc();
     if (talkstate.questst != "done") addtoground(quest::kBinoculars);
-    talkstate.questst = "dead";
+    set_questst("dead");
     setitems();
     setloc();
   }

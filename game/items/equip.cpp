@@ -1,6 +1,9 @@
 // Equipping a weapon or armour, and the weapon and armour lines of the
 // status panel.
 #include "game/game.h"
+#include "game/items/catalogue.h"
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
 
 using catalogue::kClothes;
 using catalogue::kHands;

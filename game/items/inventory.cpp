@@ -5,7 +5,10 @@
 #include "core/data_reader.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/catalogue.h"
 #include "game/items/inventory_file.h"
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
 
 using core::str;
 
@@ -122,6 +125,10 @@ void show_mode(Game& g, const char* view, const char* use, const char* drop) {
 }
 
 }  // namespace
+
+void Game::set_invmode(const std::string& mode) {
+  inventory.invmode = mode;
+}
 
 void Game::Image24Click() {
   show_mode(*this, "view_p.bmp", "use_n.bmp", "throw_n.bmp");

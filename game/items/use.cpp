@@ -4,6 +4,9 @@
 
 #include "core/checked.h"
 #include "game/game.h"
+#include "game/items/catalogue.h"
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 #include "core/convert.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/catalogue.h"
+#include "game/world/location.h"
 
 using core::str;
 

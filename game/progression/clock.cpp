@@ -1,7 +1,11 @@
 // The one-second game clock (calendar, time of day, needs) and the countdown
 // of a lethal location.
 #include "core/checked.h"
+#include "core/convert.h"
 #include "game/game.h"
+#include "game/progression/calendar.h"
+#include "game/services/rmkin.h"
+#include "game/world/location.h"
 
 namespace colors = form::colors;
 
@@ -106,4 +110,11 @@ void Game::Timer4Timer() {
     form["Timer4"].stop();
     stdeath();
   }
+}
+
+void Game::write_date() {
+  using core::str;
+  const CalendarState& c = calendar;
+  form["Label1"].caption = "Год: " + str(c.year) + "  Месяц: " + str(c.month) +
+                           "  Неделя: " + str(c.week) + "  День: " + str(c.day);
 }

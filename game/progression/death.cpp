@@ -1,7 +1,9 @@
 // Death of the character and the ten-second death screen that ends on the
 // main menu.
 #include "game/game.h"
-#include "game/shell/data_paths.h"
+#include "game/progression/data_paths.h"
+#include "game/services/data_paths.h"
+#include "game/world/location.h"
 
 namespace colors = form::colors;
 
@@ -19,7 +21,7 @@ void Game::stdeath() {
   const bool first = rng.Random(100) > 50;
   form::Control& picture = form["Image4"];
   picture.left = first ? 15 : 63;
-  const char* const picture_file = shell::kDeathPictures[first ? 0 : 1];
+  const char* const picture_file = progression::kDeathPictures[first ? 0 : 1];
 
   show(form::Screen::death);
   // Every timer but the death screen's own stops: the clock, the fight loop,
@@ -51,6 +53,6 @@ void Game::Timer7Timer() {
   form["PItems"].enabled = true;
   show(form::Screen::menu);
   stop_music();
-  start_track(shell::kMenuMusic, false);
+  start_track(services::kMenuMusic, false);
   form["Timer7"].stop();
 }

@@ -1,5 +1,7 @@
 // The level-up screen: ten points spread over maximum health, strength
 // (carrying capacity follows), agility and intelligence, then accepted.
+#include "game/progression/levelup.h"
+
 #include <optional>
 
 #include "core/checked.h"
@@ -7,6 +9,8 @@
 #include "core/rounding.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/services/rmkin.h"
+#include "game/world/location.h"
 
 using core::str;
 

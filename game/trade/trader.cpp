@@ -4,8 +4,11 @@
 
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
 #include "game/trade/data_paths.h"
 #include "game/trade/trader_file.h"
+#include "game/world/location.h"
 #include "game/world/location_file.h"
 
 namespace {
@@ -65,6 +68,6 @@ void Game::Image20Click() {
   park(form::Screen::location);
   show(form::Screen::trader);
   show(form::Screen::trading);
-  inventory.invmode = "trade";
+  set_invmode("trade");
   trading.tradeview = "view";
 }

@@ -9,8 +9,12 @@
 #include "core/rounding.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/catalogue.h"
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
 #include "game/trade/data_paths.h"
 #include "game/trade/trader.h"
+#include "game/world/location.h"
 
 namespace {
 
@@ -79,6 +83,7 @@ void Game::wantbuy(int row) {
 }
 
 void Game::wantsell(int row) {
+  trading.tradesel = core::str(row);
   const int s = row + 1;
   if (s < 1 || s >= inventory.invnext) return;
   const invitem& slot = inventory.invslots[static_cast<size_t>(s)];
@@ -171,7 +176,7 @@ void Game::Image38Click() {
   press("Image38", sprite("leave_p.bmp"), sprite("leave_n.bmp"));
   form["tlk"].enabled = true;
   for (const char* button : {"Image26", "Image25", "Image24"}) form[button].visible = true;
-  inventory.invmode = "view";
+  set_invmode("view");
   load_picture("Image24", sprite("view_p.bmp"));
   load_picture("Image25", sprite("use_n.bmp"));
   load_picture("Image26", sprite("throw_n.bmp"));

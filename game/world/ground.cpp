@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/items/catalogue.h"
+#include "game/items/inventory_state.h"
 #include "game/world/data_paths.h"
+#include "game/world/location.h"
 #include "game/world/pickup_file.h"
 
 using world::pickupentry;

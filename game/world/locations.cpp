@@ -4,10 +4,13 @@
 
 #include "core/data_reader.h"
 #include "game/game.h"
+#include "game/services/rmkin.h"
 #include "game/world/data_paths.h"
+#include "game/world/location.h"
 #include "game/world/location_file.h"
 #include "game/world/talk.h"
 #include "game/world/talk_file.h"
+#include "game/world/talk_state.h"
 
 namespace {
 
@@ -36,13 +39,8 @@ void Game::setloc() {
   ground.set_row_count(1);
   ground.rows[0].clear();
 
-  // 1. Music: only a different music text restarts it. A file that cannot be
-  // played is silence; soundtrack.curmusic keeps its name all the same.
-  if (soundtrack.curmusic != loc.music) {
-    soundtrack.curmusic = loc.music;
-    stop_music();
-    start_track(loc.music, true);
-  }
+  // 1. Music.
+  switch_track(loc.music);
 
   // 2-4. Captions and arrows.
   form["Label7"].caption = "Локация: " + loc.locname;

@@ -1,6 +1,7 @@
 // Movement: the four arrows of the location panel.
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/world/location.h"
 
 namespace {
 

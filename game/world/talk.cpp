@@ -11,8 +11,11 @@
 #include "core/data_error.h"
 #include "core/picture.h"
 #include "game/game.h"
+#include "game/services/rmkin.h"
 #include "game/world/data_paths.h"
+#include "game/world/location.h"
 #include "game/world/talk_file.h"
+#include "game/world/talk_state.h"
 
 using world::block_for;
 using world::conversation;

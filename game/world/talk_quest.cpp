@@ -8,7 +8,11 @@
 #include "core/checked.h"
 #include "game/form/sprites.h"
 #include "game/game.h"
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
+#include "game/world/location.h"
 #include "game/world/talk.h"
+#include "game/world/talk_state.h"
 
 namespace {
 
@@ -19,6 +23,10 @@ std::string sprite(const char* name) {
 }
 
 }  // namespace
+
+void Game::set_questst(const std::string& state) {
+  talkstate.questst = state;
+}
 
 void Game::Image23Click() {
   press("Image23", sprite("ok_p.bmp"), sprite("ok_n.bmp"));

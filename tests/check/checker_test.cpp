@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "core/cp1251.h"
+#include "game/trade/trader.h"
 #include "support/game_fixture.h"
 
 namespace {

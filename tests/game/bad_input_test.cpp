@@ -9,6 +9,9 @@
 #include "core/cp1251.h"
 #include "core/safe_rewrite.h"
 #include "game/form/sprites.h"
+#include "game/items/inventory_state.h"
+#include "game/trade/trader.h"
+#include "game/world/location.h"
 #include "hostile_world.h"
 
 namespace {

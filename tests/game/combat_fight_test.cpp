@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "game/combat/enemy.h"
+#include "game/items/inventory_state.h"
+#include "game/services/music_state.h"
+#include "game/services/rmkin.h"
+#include "game/world/location.h"
+#include "game/world/talk_state.h"
 #include "support/write_fault.h"
 #include "tests/game/combat_fixture.h"
 #include "tests/game/world_fixture.h"

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "game/services/rmkin.h"
 #include "support/game_fixture.h"
 
 namespace combat_test {

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <limits>
 
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
 #include "hostile_world.h"
 
 namespace {

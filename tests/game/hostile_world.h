@@ -8,6 +8,8 @@
 #include <map>
 #include <sstream>
 
+#include "game/items/catalogue.h"
+#include "game/items/inventory_state.h"
 #include "world_fixture.h"
 
 namespace hostile {

@@ -1,4 +1,9 @@
 // The one input rule: clicks, keys and double clicks as every host sends them.
+#include <functional>
+#include <set>
+
+#include "game/screens/slides.h"
+#include "game/world/location.h"
 #include "support/game_fixture.h"
 
 class InputTest : public GameTest {
@@ -26,7 +31,6 @@ TEST_F(InputTest, NothingAPlayerCannotSeeTakesAClickTypingOrAKey) {
   EXPECT_EQ(ctl("Edit2").caption, "Roamkin");
   EXPECT_FALSE(game->pick("PItems", 0));  // under the menu
   EXPECT_FALSE(game->key(Key::up));
-  EXPECT_FALSE(game->click("no such control"));
   EXPECT_EQ(game->slides.introstep, 0);
 }
 
@@ -113,4 +117,67 @@ TEST_F(InputTest, ARadioButtonChecksItselfAndUnchecksItsGroupOnAChange) {
   EXPECT_TRUE(game->key(Key::space));
   EXPECT_TRUE(ctl("R1").checked);
   EXPECT_FALSE(ctl("R2").checked);
+}
+
+// The click and timer tables against the window's design: every row names a
+// control of the kind it says, one a player can click (a timer row: a timer),
+// each once; every picture button and every timer of the window has its row.
+TEST(HandlerTablesTest, EveryRowNamesAControlOfItsKind) {
+  const form::Form window = form::build_form();
+  std::set<std::string> rows;
+  for (const auto* table : {&Game::click_table(), &Game::timer_table()}) {
+    const bool timers = table == &Game::timer_table();
+    for (const Game::Handler& h : *table) {
+      SCOPED_TRACE(h.control);
+      EXPECT_TRUE(rows.insert(h.control).second) << "a second row";
+      const form::Control* c = window.find(h.control);
+      ASSERT_NE(c, nullptr) << "no such control";
+      EXPECT_EQ(c->kind, h.kind);
+      const bool clickable = h.kind != form::Kind::Timer && h.kind != form::Kind::Edit;
+      EXPECT_EQ(clickable, !timers) << (timers ? "not a timer" : "not clickable");
+    }
+  }
+  for (const form::Control& c : window.controls()) {
+    const bool needs_row = c.kind == form::Kind::Timer ||
+                           (c.kind == form::Kind::Image && c.cursor == form::Cursor::hand);
+    EXPECT_TRUE(!needs_row || rows.count(c.name)) << c.name << " has no handler";
+  }
+}
+
+// One rule for programming errors in every host: a name that is no control
+// (or no timer), or a handler asking the window for one, is reported as an
+// internal error; the event ends there and the game goes on.
+TEST_F(InputTest, AProgrammingErrorIsReportedAndTheGameGoesOn) {
+  play();
+  game->on_error = [this](const std::string& m) { errors.push_back(m); };  // expected here
+  const std::string place = game->loc.place;
+  const struct {
+    const char* what;
+    std::function<bool()> event;
+    const char* message;
+  } rows[] = {
+      {"click", [&] { return game->click("NoSuchControl"); }, "no control named NoSuchControl"},
+      {"pick", [&] { return game->pick("NoSuchList", 0); }, "no control named NoSuchList"},
+      {"type", [&] { return game->type("NoSuchEdit", "x"); }, "no control named NoSuchEdit"},
+      {"tick", [&] { return game->tick("NoSuchTimer"), false; }, "no timer named NoSuchTimer"},
+      {"handler",
+       [&] {
+         game->handle([&] {
+           ctl("Label7").caption = "changed";
+           ctl("NoSuchControl").visible = false;
+         });
+         return false;
+       },
+       "no control named NoSuchControl"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.what);
+    errors.clear();
+    EXPECT_FALSE(r.event());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], std::string(Game::kInternalError) + r.message);
+  }
+  EXPECT_EQ(ctl("Label7").caption, "changed");  // what the handler did before stays
+  EXPECT_TRUE(game->key(Key::up));              // and the game goes on
+  EXPECT_NE(game->loc.place, place);
 }

@@ -1,5 +1,6 @@
 // The catalogue scan and the item viewer.
 #include "core/data_error.h"
+#include "game/items/catalogue.h"
 #include "items_fixture.h"
 
 using Lines = std::vector<std::string>;

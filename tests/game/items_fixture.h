@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
 #include "support/game_fixture.h"
 
 struct ItemRecord {

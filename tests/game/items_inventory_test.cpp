@@ -1,5 +1,8 @@
 // The inventory: adding, stacking, the load limit, removal, the list, the
 // start file and the click modes.
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
+#include "game/trade/trader.h"
 #include "items_fixture.h"
 
 using Lines = std::vector<std::string>;

@@ -1,4 +1,6 @@
 // Using items and equipping weapons and armour.
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
 #include "items_fixture.h"
 
 using Lines = std::vector<std::string>;

@@ -1,10 +1,12 @@
 // Death and the outro leave nothing of one game to the next: for every screen
 // a player can have open at death, and after the outro, a new game shows and
 // holds exactly what a new game in a freshly started program does.
-#include <regex>
+#include <string>
 
 #include "game/headless_host.h"
 #include "game/json_view.h"
+#include "game/services/rmkin.h"
+#include "game/world/talk_state.h"
 #include "support/game_fixture.h"
 
 namespace {
@@ -29,7 +31,10 @@ class NewGameReset : public GameTest {
   // Every control and the records; the music channel's stream handle is a
   // counter of the channel, not of the game.
   static std::string view(const Game& g) {
-    std::string text = std::regex_replace(state_json(g), std::regex("\"musicstream\":\\d+"), "");
+    std::string text = state_json(g);
+    const std::string key = "\"musicstream\":";
+    if (const size_t at = text.find(key); at != std::string::npos)
+      text.erase(at, text.find_first_not_of("0123456789", at + key.size()) - at);
     for (const form::Control& c : g.form.controls()) text += "\n" + control_json(g.form, c);
     return text;
   }

@@ -2,6 +2,9 @@
 #include <QImage>
 #include <filesystem>
 
+#include "game/progression/calendar.h"
+#include "game/services/rmkin.h"
+#include "game/world/location.h"
 #include "support/game_fixture.h"
 
 namespace colors = form::colors;

@@ -4,6 +4,10 @@
 #include <filesystem>
 
 #include "core/random.h"
+#include "game/progression/calendar.h"
+#include "game/services/music_state.h"
+#include "game/services/rmkin.h"
+#include "game/world/location.h"
 #include "support/game_fixture.h"
 
 namespace colors = form::colors;

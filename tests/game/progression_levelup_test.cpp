@@ -2,6 +2,9 @@
 // Edit1, accepting, and the screen opening again while experience allows.
 #include <climits>
 
+#include "game/progression/levelup.h"
+#include "game/services/rmkin.h"
+#include "game/world/location.h"
 #include "tests/game/combat_fixture.h"
 
 using combat_test::CombatTest;

@@ -14,6 +14,7 @@
 #include "audio/music.h"
 #include "core/paths.h"
 #include "game/game.h"
+#include "game/headless_host.h"
 #include "game/json_view.h"
 #include "game/runtime.h"
 #include "game/scheduler.h"
@@ -62,36 +63,31 @@ fs::path demo_copy(const std::string& name) {
 // each step did, then the game records and every control.
 std::string play(const std::vector<Step>& script, const std::string& name) {
   const core::DataRoot root(demo_copy(name));
-  VirtualRuntime rt;
-  audio::RecordingMusic music;
-  Game game(root, rt, music);
-  Scheduler scheduler(game.form);
-  scheduler.follow_waits(rt);
   std::ostringstream out;
-  game.on_error = [&out](const std::string& message) { out << "error: " << message << "\n"; };
-  game.handle([&game] { game.FormCreate(); });
-  scheduler.sync(rt.now);
+  HeadlessHost host(root,
+                    [&out](const std::string& message) { out << "error: " << message << "\n"; });
+  Game& game = host.game;
+  host.start();
   for (const Step& s : script) {
-    if (rt.quit_requested) break;
+    if (host.rt.quit_requested) break;
     bool done = true;
     switch (s.kind) {
       case Step::click:
-        done = game.click(s.name);
+        done = host.click(s.name);
         break;
       case Step::pick:
-        done = game.pick(s.name, static_cast<int>(s.arg));
+        done = host.pick(s.name, static_cast<int>(s.arg));
         break;
       case Step::key:
-        done = game.key(*key_named(s.name));
+        done = host.key(*key_named(s.name));
         break;
       case Step::type:
-        done = game.type("Edit2", s.name);
+        done = host.type("Edit2", s.name);
         break;
       case Step::wait:
-        scheduler.pass(rt, s.arg, [&game](const std::string& timer) { game.tick(timer); });
+        host.wait(s.arg);
         continue;
     }
-    scheduler.sync(rt.now);
     out << s.name << (done ? "" : " refused") << "\n";
   }
   out << state_json(game) << "\n";

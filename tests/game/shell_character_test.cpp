@@ -1,4 +1,5 @@
 // The character start file.
+#include "game/services/rmkin.h"
 #include "support/game_fixture.h"
 
 class CharacterTest : public GameTest {};

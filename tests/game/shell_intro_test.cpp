@@ -1,6 +1,9 @@
 // The intro slides and their end.
 #include <algorithm>
 
+#include "game/screens/slides.h"
+#include "game/services/music_state.h"
+#include "game/world/location.h"
 #include "support/game_fixture.h"
 
 class IntroTest : public GameTest {

@@ -1,4 +1,5 @@
 // Window creation, the menu's opening animation and the about text.
+#include "game/services/music_state.h"
 #include "support/game_fixture.h"
 
 class MenuTest : public GameTest {

@@ -1,4 +1,10 @@
 // The new-game sequence behind the start button.
+#include "game/items/inventory_state.h"
+#include "game/progression/calendar.h"
+#include "game/screens/slides.h"
+#include "game/services/music_state.h"
+#include "game/services/rmkin.h"
+#include "game/world/talk_state.h"
 #include "support/game_fixture.h"
 
 class NewGameTest : public GameTest {

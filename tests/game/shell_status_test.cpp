@@ -1,4 +1,5 @@
 // The status panel, the needs warning and the message line.
+#include "game/services/rmkin.h"
 #include "support/game_fixture.h"
 
 namespace colors = form::colors;

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "game/services/rmkin.h"
 #include "talk_fixture.h"
 
 using talk_test::Block;

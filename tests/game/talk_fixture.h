@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "game/services/rmkin.h"
 #include "world_fixture.h"
 
 namespace talk_test {

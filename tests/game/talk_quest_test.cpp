@@ -3,7 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "game/combat/data_paths.h"
+#include "game/items/inventory_state.h"
 #include "game/json_view.h"
+#include "game/screens/slides.h"
+#include "game/services/music_state.h"
+#include "game/services/rmkin.h"
+#include "game/world/location.h"
+#include "game/world/talk_state.h"
 #include "support/write_fault.h"
 #include "talk_fixture.h"
 

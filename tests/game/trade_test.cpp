@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/checked.h"
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
+#include "game/trade/trader.h"
 #include "talk_fixture.h"
 
 using talk_test::Lines;

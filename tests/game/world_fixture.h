@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/items/inventory_state.h"
 #include "support/game_fixture.h"
 
 namespace world_test {

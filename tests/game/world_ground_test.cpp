@@ -1,6 +1,8 @@
 // Ground items: the ground list, picking up, laying down and dropping.
 #include <gtest/gtest.h>
 
+#include "game/items/inventory_state.h"
+#include "game/services/rmkin.h"
 #include "support/write_fault.h"
 #include "world_fixture.h"
 

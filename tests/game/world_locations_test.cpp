@@ -1,6 +1,11 @@
 // Locations: loading a location file, showing it, and moving by the arrows.
 #include <gtest/gtest.h>
 
+#include "game/items/inventory_state.h"
+#include "game/services/music_state.h"
+#include "game/services/rmkin.h"
+#include "game/world/location.h"
+#include "game/world/talk_state.h"
 #include "world_fixture.h"
 
 using world_test::LocFile;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/random.h"
+#include "game/services/rmkin.h"
 #include "support/write_fault.h"
 #include "world_fixture.h"
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/cp1251.h"
+#include "game/world/location.h"
 
 #ifndef VETROVAY_TEST_TMP
 #define VETROVAY_TEST_TMP "/tmp/vetrovay-tests"
@@ -42,12 +43,22 @@ fs::path real_path(const fs::path& dir, const std::string& game_path) {
 
 }  // namespace
 
-GameTest::GameTest() : dir(scratch_folder()), root(dir) {
+GameTest::GameTest()
+    : dir(scratch_folder()),
+      root(dir),
+      host(std::make_unique<HeadlessHost>(root,
+                                          [this](const std::string& message) {
+                                            // A programming error fails the test
+                                            // that meets it, whatever it checks.
+                                            if (message.rfind(Game::kInternalError, 0) == 0)
+                                              ADD_FAILURE() << message;
+                                            errors.push_back(message);
+                                          })),
+      rt(host->rt),
+      music(host->music),
+      game(&host->game),
+      scheduler(&host->scheduler) {
   rt.seed = 12345;
-  game = std::make_unique<Game>(root, rt, music);
-  game->on_error = [this](const std::string& message) { errors.push_back(message); };
-  scheduler = std::make_unique<Scheduler>(game->form);
-  scheduler->follow_waits(rt);
 }
 
 GameTest::~GameTest() = default;

@@ -1,5 +1,6 @@
 #pragma once
-// A game on a scratch data folder, in virtual time, with the music recorded.
+// A game on a scratch data folder, in virtual time, with the music recorded:
+// the headless host, its parts under their short names.
 // Tests write the data files they need (Windows-1251, CR LF) and drive the
 // engine's handlers and timers directly.
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "audio/music.h"
 #include "core/paths.h"
 #include "game/game.h"
+#include "game/headless_host.h"
 #include "game/runtime.h"
 #include "game/scheduler.h"
 
@@ -49,22 +51,17 @@ class GameTest : public ::testing::Test {
   // Lets virtual time pass, firing timers in order.
   void advance(int64_t ms);
   // Dispatches like a click in the window (errors collected in `errors`).
-  void click(const std::string& control) {
-    game->click(control);
-    scheduler->sync(rt.now);
-  }
-  void pick(const std::string& list, int row) {
-    game->pick(list, row);
-    scheduler->sync(rt.now);
-  }
+  void click(const std::string& control) { host->click(control); }
+  void pick(const std::string& list, int row) { host->pick(list, row); }
 
   form::Control& ctl(const std::string& name) { return game->form[name]; }
 
   std::filesystem::path dir;
   core::DataRoot root;
-  VirtualRuntime rt;
-  audio::RecordingMusic music;
-  std::unique_ptr<Game> game;
-  std::unique_ptr<Scheduler> scheduler;
   std::vector<std::string> errors;
+  std::unique_ptr<HeadlessHost> host;  // before the names into it below
+  VirtualRuntime& rt;
+  audio::RecordingMusic& music;
+  Game* const game;
+  Scheduler* const scheduler;
 };

@@ -7,6 +7,7 @@
 
 #include "core/data_error.h"
 #include "game/combat/data_paths.h"
+#include "game/combat/enemy.h"
 #include "game/combat/enemy_catalogue.h"
 #include "game/combat/enemy_file.h"
 #include "game/combat/fight_file.h"

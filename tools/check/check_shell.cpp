@@ -7,15 +7,19 @@
 #include "game/form/sprites.h"
 #include "game/items/catalogue.h"
 #include "game/items/inventory_file.h"
-#include "game/shell/data_paths.h"
-#include "game/shell/start_file.h"
+#include "game/items/inventory_state.h"
+#include "game/progression/data_paths.h"
+#include "game/screens/data_paths.h"
+#include "game/screens/start_file.h"
+#include "game/services/data_paths.h"
+#include "game/services/rmkin.h"
 #include "tools/check/checker.h"
 
 namespace check {
 
 namespace {
 using items::kInventoryStart;
-using shell::kStartFile;
+using screens::kStartFile;
 
 bool ends_with(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
@@ -62,10 +66,10 @@ void check_inventory(Context& ctx) {
 }
 
 void check_intro(Context& ctx) {
-  for (int i = 1; i <= shell::kIntroTexts; ++i)
-    ctx.need_file(shell::kIntroFolder + std::to_string(i) + ".txt", {});
-  for (int i = 1; i <= shell::kIntroPictures; ++i)
-    ctx.need_picture(shell::kIntroPictureFolder + std::to_string(i) + ".jpg", {});
+  for (int i = 1; i <= screens::kIntroTexts; ++i)
+    ctx.need_file(screens::kIntroFolder + std::to_string(i) + ".txt", {});
+  for (int i = 1; i <= screens::kIntroPictures; ++i)
+    ctx.need_picture(screens::kIntroPictureFolder + std::to_string(i) + ".jpg", {});
 }
 
 void check_window(Context& ctx) {
@@ -86,9 +90,9 @@ void check_window(Context& ctx) {
   for (const char* stem : form::kArrowSprites)
     for (const char* state : {"_n.bmp", "_p.bmp"})
       ctx.need_picture(form::kArrowFolder + std::string(stem) + state, {});
-  for (const char* picture : shell::kDeathPictures) ctx.need_picture(picture, {});
+  for (const char* picture : progression::kDeathPictures) ctx.need_picture(picture, {});
   for (const char* track :
-       {shell::kMenuMusic, shell::kIntroMusic, shell::kOutroMusic, combat::kFightMusic})
+       {services::kMenuMusic, services::kIntroMusic, services::kOutroMusic, combat::kFightMusic})
     ctx.need_music(track, {});
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/data_error.h"
 #include "game/trade/data_paths.h"
+#include "game/trade/trader.h"
 #include "game/trade/trader_file.h"
 #include "tools/check/checker.h"
 

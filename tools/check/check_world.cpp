@@ -11,6 +11,7 @@
 #include "core/data_reader.h"
 #include "game/combat/data_paths.h"
 #include "game/world/data_paths.h"
+#include "game/world/location.h"
 #include "game/world/location_file.h"
 #include "game/world/pickup_file.h"
 #include "game/world/talk.h"

@@ -19,10 +19,9 @@ std::string format(const Problem& p) {
 }
 
 Context::Context(const core::DataRoot& data) : root(data) {
-  rt_.seed = 1;
-  game_ = std::make_unique<Game>(root, rt_, music_);
   // The loaders report through exceptions here; the dispatcher is not used.
-  game_->on_error = [](const std::string&) {};
+  host_ = std::make_unique<HeadlessHost>(root, [](const std::string&) {});
+  host_->rt.seed = 1;
 }
 
 void Context::problem(std::string file, int line, std::string message) {

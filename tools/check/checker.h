@@ -17,6 +17,7 @@
 #include "audio/music.h"
 #include "core/paths.h"
 #include "game/game.h"
+#include "game/headless_host.h"
 #include "game/runtime.h"
 
 namespace check {
@@ -45,7 +46,7 @@ class Context {
   const core::DataRoot& root;
   // A headless game over the data folder, for the engine's own loaders
   // (loadhero, loadloc). Virtual time, no sound; nothing is written.
-  Game& game() { return *game_; }
+  Game& game() { return host_->game; }
 
   // Whether the game path names an existing file or folder (a path leaving
   // the data folder does not).
@@ -89,9 +90,7 @@ class Context {
     std::string kind;  // for items: the kind asked for, or empty
     std::vector<Asker> askers;
   };
-  VirtualRuntime rt_;
-  audio::RecordingMusic music_;
-  std::unique_ptr<Game> game_;
+  std::unique_ptr<HeadlessHost> host_;
   std::vector<Problem> problems_;
   std::set<std::string> reported_;
   std::set<std::string> files_;

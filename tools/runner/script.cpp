@@ -177,11 +177,8 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
              *row > std::numeric_limits<int>::max())
            return r.malformed(c.usage);
          const std::string& name = c.args[0];
-         if (!r.host_.game.clickable(name)) {
-           r.refused(name);
-         } else if (!r.host_.pick(name, static_cast<int>(*row))) {
-           r.refused(name + " " + std::to_string(*row));
-         }
+         if (!r.host_.pick(name, static_cast<int>(*row)))
+           r.refused(r.host_.game.clickable(name) ? name + " " + std::to_string(*row) : name);
        }},
       {"key", "key KEY",
        "press a key: enter or space (the focused button), escape\n"

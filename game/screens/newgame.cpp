@@ -1,13 +1,7 @@
 // The new-game sequence behind the menu's start button.
 #include "core/convert.h"
 #include "game/game.h"
-
-void Game::write_date() {
-  using core::str;
-  const CalendarState& c = calendar;
-  form["Label1"].caption = "Год: " + str(c.year) + "  Месяц: " + str(c.month) +
-                           "  Неделя: " + str(c.week) + "  День: " + str(c.day);
-}
+#include "game/records.h"
 
 void Game::reset_game() {
   // Every control but the menu's, as the started window had it: whatever
@@ -38,7 +32,7 @@ void Game::BitBtn1Click() {
   reset_game();
   rng.seed_with(rt.clock_seed());
   newgame();
-  talkstate.questst = "live";
+  set_questst("live");
   calendar.year = 2015;
   calendar.month = 9;
   calendar.week = 1;
@@ -57,7 +51,7 @@ void Game::BitBtn1Click() {
   setinv();
   showroamkin();
   showinv();
-  inventory.invmode = "view";
+  set_invmode("view");
   park(form::Screen::menu);
   form["Image35"].visible = false;
   show(form::Screen::intro);

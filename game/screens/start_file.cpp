@@ -1,4 +1,4 @@
-#include "game/shell/start_file.h"
+#include "game/screens/start_file.h"
 
 #include <utility>
 
@@ -8,7 +8,7 @@
 #include "core/data_reader.h"
 #include "core/rounding.h"
 
-namespace shell {
+namespace screens {
 
 rmkin parse_start_file(const std::string& bytes, rmkin base) {
   core::DataReader in(kStartFile, bytes);
@@ -44,4 +44,4 @@ rmkin read_start_file(const core::DataRoot& root, rmkin base) {
   return parse_start_file(core::read_data_file(root, kStartFile), std::move(base));
 }
 
-}  // namespace shell
+}  // namespace screens

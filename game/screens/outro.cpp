@@ -8,7 +8,9 @@
 #include "core/checked.h"
 #include "core/rounding.h"
 #include "game/game.h"
-#include "game/shell/data_paths.h"
+#include "game/screens/slides.h"
+#include "game/services/data_paths.h"
+#include "game/world/location.h"
 
 namespace {
 
@@ -46,7 +48,7 @@ void Game::Timer8Timer() {
         std::min<int64_t>(elapsed / kPictureMsPerPixel, kPictureStart - kPictureStop);
     form["Image36"].left = kPictureStart - static_cast<int>(moved);
     if (form["Image36"].left <= kPictureStop) {
-      start_track(shell::kOutroMusic, true);
+      start_track(services::kOutroMusic, true);
       slides.outrostep = 2;
     }
   }
@@ -81,5 +83,5 @@ void Game::end_outro() {
   show(form::Screen::menu);
   picture.visible = true;
   park(form::Screen::outro);
-  start_track(shell::kMenuMusic, false);
+  start_track(services::kMenuMusic, false);
 }

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "game/game.h"
+#include "game/services/music_state.h"
 
 namespace {
 
@@ -22,6 +23,13 @@ void Game::start_track(const std::string& file, bool loop) {
   soundtrack.musicstream = music.create_stream(playable(root, file));
   music.play(soundtrack.musicstream, loop);
   soundtrack.musicfile = file;
+}
+
+void Game::switch_track(const std::string& file) {
+  if (soundtrack.curmusic == file) return;
+  soundtrack.curmusic = file;
+  stop_music();
+  start_track(file, true);
 }
 
 void Game::stop_music() {

@@ -2,6 +2,7 @@
 #include "core/convert.h"
 #include "core/rounding.h"
 #include "game/game.h"
+#include "game/services/rmkin.h"
 
 using core::str;
 using form::Color;

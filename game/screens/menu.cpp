@@ -1,6 +1,6 @@
 // The main menu: its opening animation and the about text.
 #include "game/game.h"
-#include "game/shell/data_paths.h"
+#include "game/services/data_paths.h"
 
 void Game::Timer5Timer() {
   switch (menustep) {
@@ -32,7 +32,7 @@ void Game::Timer5Timer() {
       form["Image34"].visible = true;
       form["Image33"].visible = true;
       form["Label44"].visible = true;
-      start_track(shell::kMenuMusic, false);
+      start_track(services::kMenuMusic, false);
       form["Timer5"].stop();
       menustep = 6;
       break;

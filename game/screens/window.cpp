@@ -1,6 +1,7 @@
-// Window creation, panel parking and the picture-button press.
+// Window creation: the design's sprites, the music channel, the menu's start.
 #include "core/picture.h"
 #include "game/game.h"
+#include "game/services/music_state.h"
 
 void Game::FormCreate() {
   // What the window holds when this ends, also after a bad sprite, is what a
@@ -23,20 +24,4 @@ void Game::FormCreate() {
     if (c.picture_file.rfind("Data\\", 0) != 0) continue;
     if (root.find(c.picture_file)) c.picture = core::load_picture(root, c.picture_file);
   }
-}
-
-void Game::load_picture(const std::string& image, const std::string& file,
-                        const core::Origin& from) {
-  QImage picture = core::load_picture(root, file, from);
-  form::Control& c = form[image];
-  c.picture = std::move(picture);
-  c.picture_file = file;
-}
-
-void Game::press(const std::string& image, const std::string& pressed, const std::string& normal,
-                 bool wait_after) {
-  load_picture(image, pressed);
-  rt.wait(200);
-  load_picture(image, normal);
-  if (wait_after) rt.wait(100);
 }

@@ -1,10 +1,12 @@
 // The intro: five timed text slides, four of them with a picture.
 #include "core/data_reader.h"
 #include "game/game.h"
-#include "game/shell/data_paths.h"
+#include "game/screens/data_paths.h"
+#include "game/screens/slides.h"
+#include "game/services/data_paths.h"
 
 void Game::loadintro(const std::string& file) {
-  std::vector<std::string> lines = core::read_all_lines(root, shell::kIntroFolder + file);
+  std::vector<std::string> lines = core::read_all_lines(root, screens::kIntroFolder + file);
   form::Control& memo = form["Memo4"];
   memo.clear();
   for (std::string& line : lines) memo.add(std::move(line));
@@ -23,10 +25,10 @@ void Game::Timer6Timer() {
     end_intro();
     return;
   }
-  if (slides.introstep == 1) start_track(shell::kIntroMusic, false);
+  if (slides.introstep == 1) start_track(services::kIntroMusic, false);
   const Slide& slide = kSlides[slides.introstep - 1];
   const std::string picture =
-      shell::kIntroPictureFolder + std::to_string(slides.introstep) + ".jpg";
+      screens::kIntroPictureFolder + std::to_string(slides.introstep) + ".jpg";
   slides.introstep += 1;
   form["Timer6"].set_interval(slide.interval);
   loadintro(slide.text);

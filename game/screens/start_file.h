@@ -6,9 +6,9 @@
 #include <string>
 
 #include "core/paths.h"
-#include "game/shell/rmkin.h"
+#include "game/services/rmkin.h"
 
-namespace shell {
+namespace screens {
 
 inline constexpr const char* kStartFile = "Data\\Config\\roamkin.cfg";
 
@@ -17,4 +17,4 @@ inline constexpr const char* kStartFile = "Data\\Config\\roamkin.cfg";
 rmkin read_start_file(const core::DataRoot& root, rmkin base);
 rmkin parse_start_file(const std::string& bytes, rmkin base);
 
-}  // namespace shell
+}  // namespace screens
