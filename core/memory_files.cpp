@@ -44,7 +44,7 @@ MemoryFiles MemoryFiles::load(const fs::path& from, const fs::path& top) {
 }
 
 MemoryFiles::Node* MemoryFiles::node(const fs::path& path) {
-  auto it = nodes_.find(path.string());
+  auto it = nodes_.find(path.native());
   return it == nodes_.end() ? nullptr : &it->second;
 }
 

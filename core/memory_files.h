@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 
 #include "core/files.h"
 
@@ -50,7 +51,7 @@ class MemoryFiles : public Files {
   Node* parent(const std::filesystem::path& path);
   void add(const std::filesystem::path& path, Node n);
 
-  std::map<std::string, Node> nodes_;
+  std::unordered_map<std::string, Node> nodes_;
   std::map<Handle, std::pair<std::string, std::string>> open_;  // path, bytes written
   Handle next_handle_ = 0;
 };

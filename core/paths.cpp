@@ -75,7 +75,7 @@ struct DataRoot::Shared {
   const std::vector<std::string>* names(const fs::path& dir, const std::string& folded) {
     const std::optional<Files::Stamp> stamp = files->stamp(dir);
     if (!stamp) return nullptr;
-    Listing& l = folders[dir.string()];
+    Listing& l = folders[dir.native()];
     const bool same = l.stamp == *stamp;
     const bool settled = stamp->sec + 1 < l.listed_at;
     if (!same || !settled) {
