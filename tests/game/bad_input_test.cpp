@@ -206,6 +206,16 @@ const BadInput kCases[] = {
      },
      {"right"},
      {"File not found (data\\levels\\locations\\2.loc)"}},
+    // Found by the lookup, gone when opened.
+    {"LocationVanishesBetweenLookupAndOpen",
+     [](HostileWorld& w) { core::FaultyFiles::over(w.root)->vanish(*w.root.find(kLoc2)); },
+     {"right"},
+     {"File not found (data\\levels\\locations\\2.loc)"}},
+    // The first read of a move is the pressed arrow's picture.
+    {"ReadFailsOnTheMove",
+     [](HostileWorld& w) { core::FaultyFiles::over(w.root)->fail_read(1); },
+     {"right", "right"},
+     {"File not found (Data\\Sprites\\Arrows\\right_p.bmp)"}},
     {"LocationHugeDescription",
      [](HostileWorld& w) {
        LocFile f = w.loc_two();
