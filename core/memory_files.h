@@ -34,7 +34,7 @@ class MemoryFiles : public Files {
   int sync(Handle handle, bool durable) override;
   int close(Handle handle) override;
   int rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
-  void remove(const std::filesystem::path& file, Handle open) override;
+  void remove(const std::filesystem::path& file, Handle open = -1) override;
   int sync_all(const std::filesystem::path& folder) override;
   void sync_folder(const std::filesystem::path& folder) override;
   std::optional<std::filesystem::path> real(const std::filesystem::path& folder) override;
