@@ -1,45 +1,20 @@
 #include "core/data_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <utility>
 
 #include "core/convert.h"
 #include "core/cp1251.h"
 #include "core/data_error.h"
+#include "core/files.h"
 
 namespace core {
 
 std::string read_data_file(const DataRoot& root, const std::string& game_path) {
   const std::optional<std::filesystem::path> file = root.find(game_path);
   if (!file) throw DataError("File not found", game_path);
-  // Opened without blocking and checked on the open file itself: a FIFO, a
-  // device or a folder at a data path is "not found" and never waited on.
-  const int fd = ::open(file->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) throw DataError("File not found", game_path);
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    throw DataError("File not found", game_path);
-  }
-  std::string bytes;
-  bytes.reserve(static_cast<size_t>(st.st_size));
-  char buf[1 << 16];
-  while (true) {
-    const ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      throw DataError("File not found", game_path);
-    }
-    if (n == 0) break;
-    bytes.append(buf, static_cast<size_t>(n));
-  }
-  ::close(fd);
-  return bytes;
+  std::optional<std::string> bytes = root.files().read(*file);
+  if (!bytes) throw DataError("File not found", game_path);
+  return std::move(*bytes);
 }
 
 DataReader::DataReader(const DataRoot& root, std::string game_path)

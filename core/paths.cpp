@@ -1,8 +1,5 @@
 #include "core/paths.h"
 
-#include <sys/stat.h>
-#include <time.h>
-
 #include <algorithm>
 #include <system_error>
 #include <unordered_map>
@@ -10,6 +7,7 @@
 #include <vector>
 
 #include "core/data_error.h"
+#include "core/files.h"
 
 namespace fs = std::filesystem;
 
@@ -56,57 +54,41 @@ std::vector<std::string> split_game_path(std::string_view game_path) {
   return parts;
 }
 
-bool is_dir(const fs::path& p) {
-  std::error_code ec;
-  return fs::is_directory(p, ec);
-}
-
-bool entry_exists(const fs::path& p) {
-  std::error_code ec;
-  return fs::exists(fs::symlink_status(p, ec));
-}
-
 }  // namespace
 
-// The names of one folder, grouped by their case-folded form, each group in
-// name order. A listing is reused while the folder is the same (device and
-// inode) and unchanged (modification time), so N lookups in one folder cost
-// one listing. A folder changed less than a second before it was listed may
-// change again within the same time stamp: such a listing is not trusted and
-// the folder is listed again on the next lookup.
-struct DataRoot::Listings {
+// The files a root works through, and the names of its folders, grouped by
+// their case-folded form, each group in name order. A listing is reused while
+// the folder shows the same stamp (the same folder, unchanged), so N lookups
+// in one folder cost one listing. A folder changed less than a second before
+// it was listed may change again within the same stamp: such a listing is not
+// trusted and the folder is listed again on the next lookup.
+struct DataRoot::Shared {
   struct Listing {
-    dev_t dev = 0;
-    ino_t ino = 0;
-    timespec mtime{};
-    timespec listed_at{};
+    Files::Stamp stamp;
+    int64_t listed_at = 0;
     std::unordered_map<std::string, std::vector<std::string>> by_folded;
   };
+  std::shared_ptr<Files> files;
   std::unordered_map<std::string, Listing> folders;
   int listings_made = 0;
 
   const std::vector<std::string>* names(const fs::path& dir, const std::string& folded) {
-    struct stat st {};
-    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return nullptr;
-    Listing& l = folders[dir.string()];
-    const bool same = l.dev == st.st_dev && l.ino == st.st_ino &&
-                      l.mtime.tv_sec == st.st_mtim.tv_sec && l.mtime.tv_nsec == st.st_mtim.tv_nsec;
-    const bool settled = st.st_mtim.tv_sec + 1 < l.listed_at.tv_sec;
+    const std::optional<Files::Stamp> stamp = files->stamp(dir);
+    if (!stamp) return nullptr;
+    Listing& l = folders[dir.native()];
+    const bool same = l.stamp == *stamp;
+    const bool settled = stamp->sec + 1 < l.listed_at;
     if (!same || !settled) {
       if (folders.size() > kMaxFolders) {  // a bound on memory, not a policy
         folders.clear();
         return names(dir, folded);
       }
       l = Listing{};
-      l.dev = st.st_dev;
-      l.ino = st.st_ino;
-      l.mtime = st.st_mtim;
-      ::clock_gettime(CLOCK_REALTIME, &l.listed_at);
-      std::error_code ec;
-      for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string entry = it->path().filename().string();
-        l.by_folded[fold_case(entry)].push_back(std::move(entry));
-      }
+      l.stamp = *stamp;
+      l.listed_at = files->now();
+      if (std::optional<std::vector<Files::Entry>> entries = files->list(dir))
+        for (Files::Entry& entry : *entries)
+          l.by_folded[fold_case(entry.name)].push_back(std::move(entry.name));
       for (auto& [key, group] : l.by_folded) std::sort(group.begin(), group.end());
       ++listings_made;
     }
@@ -123,13 +105,16 @@ std::optional<fs::path> DataRoot::match(const fs::path& dir, const std::string& 
                                         bool want_dir) const {
   if (name.find('\0') != std::string::npos) return std::nullopt;
   const fs::path exact = dir / fs::path(name);
-  if (want_dir ? is_dir(exact) : entry_exists(exact)) return exact;
-  const std::vector<std::string>* group = listings_->names(dir, fold_case(name));
+  Files& files = *shared_->files;
+  if (want_dir ? files.kind(exact) == Files::Kind::folder
+               : files.kind(exact, true) != Files::Kind::none)
+    return exact;
+  const std::vector<std::string>* group = shared_->names(dir, fold_case(name));
   if (!group) return std::nullopt;
   for (const std::string& entry : *group) {
     if (entry == name) continue;
     fs::path candidate = dir / fs::path(entry);
-    if (!want_dir || is_dir(candidate)) return candidate;
+    if (!want_dir || files.kind(candidate) == Files::Kind::folder) return candidate;
   }
   return std::nullopt;
 }
@@ -147,7 +132,17 @@ std::optional<fs::path> DataRoot::resolve_folders(const std::vector<std::string>
 }
 
 int DataRoot::listings_made() const {
-  return listings_->listings_made;
+  return shared_->listings_made;
+}
+
+Files& DataRoot::files() const {
+  return *shared_->files;
+}
+
+std::shared_ptr<Files> DataRoot::use_files(std::shared_ptr<Files> files) const {
+  shared_->folders.clear();
+  files.swap(shared_->files);
+  return files;
 }
 
 namespace {
@@ -195,8 +190,10 @@ std::string fold_case(std::string_view utf8) {
   return out;
 }
 
-DataRoot::DataRoot(fs::path root)
-    : root_(std::move(root)), listings_(std::make_shared<Listings>()) {}
+DataRoot::DataRoot(fs::path root, std::shared_ptr<Files> files)
+    : root_(std::move(root)), shared_(std::make_shared<Shared>()) {
+  shared_->files = files ? std::move(files) : posix_files();
+}
 
 std::optional<fs::path> DataRoot::find(std::string_view game_path) const {
   const std::vector<std::string> parts = split_game_path(game_path);

@@ -3,6 +3,8 @@
 // backslashes and any letter case ("data\levels\Pickup\1.pkp"). DataRoot maps
 // them onto the real file system component by component ignoring case
 // (Cyrillic included), and refuses any path that would leave the folder.
+// Every file operation goes through the root's Files (core/files.h): the disk
+// unless the root is given another.
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -12,10 +14,18 @@
 
 namespace core {
 
+class Files;
+
 class DataRoot {
  public:
-  explicit DataRoot(std::filesystem::path root);
+  // files: what the root works through; the disk when none is given.
+  explicit DataRoot(std::filesystem::path root, std::shared_ptr<Files> files = nullptr);
   const std::filesystem::path& root() const { return root_; }
+  Files& files() const;
+  // Every copy of this root works through `files` from now on (a test or the
+  // runner's fault command lays failures over the disk this way); answers the
+  // files used until now.
+  std::shared_ptr<Files> use_files(std::shared_ptr<Files> files) const;
 
   // The existing file or folder named by the game path, or nothing.
   // Throws DataError when the path is absolute or climbs out with "..".
@@ -40,13 +50,13 @@ class DataRoot {
   int listings_made() const;
 
  private:
-  struct Listings;
+  struct Shared;
   std::optional<std::filesystem::path> match(const std::filesystem::path& dir,
                                              const std::string& name, bool want_dir) const;
   std::optional<std::filesystem::path> resolve_folders(const std::vector<std::string>& parts) const;
 
   std::filesystem::path root_;
-  std::shared_ptr<Listings> listings_;  // shared by copies; the game is single-threaded
+  std::shared_ptr<Shared> shared_;  // shared by copies; the game is single-threaded
 };
 
 // Lower-case of a UTF-8 name for comparisons (ASCII and Cyrillic).

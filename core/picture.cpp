@@ -8,7 +8,9 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <optional>
+#include <unordered_map>
 
 #include "core/data_reader.h"
 
@@ -164,16 +166,50 @@ QImage load_jpeg(const std::string& bytes, const std::string& game_path) {
   return image;
 }
 
-}  // namespace
-
-QImage load_picture(const DataRoot& root, const std::string& game_path) {
-  const std::string bytes = read_data_file(root, game_path);
-
+QImage decode(const std::string& bytes, const std::string& game_path) {
   if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return load_bmp(bytes, game_path);
   if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
       static_cast<unsigned char>(bytes[1]) == 0xD8)
     return load_jpeg(bytes, game_path);
   throw DataError(kNotValid, game_path);
+}
+
+// Pictures decoded before, by their exact bytes: the game shows the same
+// pictures again and again (every move reloads its location's, every game
+// its menu's), and a QImage is shared, not copied. The file is still read
+// each time, so a changed or missing picture is seen at once; only a
+// picture that decoded is kept. Bounded by the decoded size.
+class Decoded {
+ public:
+  QImage get(const std::string& bytes, const std::string& game_path) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      const auto it = pictures_.find(bytes);
+      if (it != pictures_.end()) return it->second;
+    }
+    QImage image = decode(bytes, game_path);
+    std::lock_guard<std::mutex> lock(mutex_);
+    const size_t size = static_cast<size_t>(image.sizeInBytes()) + bytes.size();
+    if (held_ + size > kMaxHeld) {
+      pictures_.clear();
+      held_ = 0;
+    }
+    if (size <= kMaxHeld && pictures_.emplace(bytes, image).second) held_ += size;
+    return image;
+  }
+
+ private:
+  static constexpr size_t kMaxHeld = size_t{64} << 20;
+  std::mutex mutex_;
+  std::unordered_map<std::string, QImage> pictures_;
+  size_t held_ = 0;
+};
+
+}  // namespace
+
+QImage load_picture(const DataRoot& root, const std::string& game_path) {
+  static Decoded decoded;
+  return decoded.get(read_data_file(root, game_path), game_path);
 }
 
 QImage load_picture(const DataRoot& root, const std::string& game_path, const Origin& from) {

@@ -1,19 +1,13 @@
 #include "core/safe_rewrite.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <limits>
 #include <set>
 
 #include "core/cp1251.h"
 #include "core/data_error.h"
+#include "core/files.h"
 
 namespace fs = std::filesystem;
 
@@ -21,92 +15,38 @@ namespace core {
 
 namespace {
 
-int g_fault_step = 0;
-int g_steps_done = 0;
-
 // Thrown inside the rewrite when a step fails; carries errno.
 struct StepFailed {
   int error;
 };
 
-// Counts one write step and fails it when it is the injected one.
-void begin_step() {
-  if (g_steps_done < std::numeric_limits<int>::max()) ++g_steps_done;
-  if (g_fault_step > 0 && g_steps_done == g_fault_step) throw StepFailed{ENOSPC};
+void check(int error) {
+  if (error != 0) throw StepFailed{error};
 }
-
-void check(bool ok) {
-  if (!ok) throw StepFailed{errno};
-}
-
-void write_all(int fd, const std::string& bytes) {
-  const char* p = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    check(n > 0);
-    p += n;
-    left -= static_cast<size_t>(n);
-  }
-}
-
-void sync_folder(const fs::path& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  // The rename has happened; a failure here cannot be undone and is not
-  // reported.
-  (void)::fsync(fd);
-  ::close(fd);
-}
-
-}  // namespace
-
-void inject_write_fault(int step) {
-  g_fault_step = step;
-  g_steps_done = 0;
-}
-
-int write_steps_done() {
-  return g_steps_done;
-}
-
-namespace {
 
 struct Target {
   fs::path file;
   fs::path temp;
-  mode_t mode = 0644;
 };
-
-// Whether the real folder (links followed) lies inside the real data folder.
-bool inside(const fs::path& real_root, const fs::path& folder) {
-  std::error_code ec;
-  const fs::path real = fs::canonical(folder, ec);
-  if (ec) return false;
-  auto r = real_root.begin();
-  auto f = real.begin();
-  for (; r != real_root.end(); ++r, ++f)
-    if (f == real.end() || *f != *r) return false;
-  return true;
-}
 
 // The folders already found inside the data folder, for many rewrites at once.
 struct InsideCheck {
-  const DataRoot& root;
-  fs::path real_root;
-  bool root_ok = false;
+  Files& files;
+  std::optional<fs::path> real_root;
   std::set<fs::path> known;
 
-  explicit InsideCheck(const DataRoot& r) : root(r) {
-    std::error_code ec;
-    real_root = fs::canonical(root.root(), ec);
-    root_ok = !ec;
-  }
+  explicit InsideCheck(const DataRoot& root)
+      : files(root.files()), real_root(files.real(root.root())) {}
+
+  // Whether the real folder (links followed) lies inside the real data folder.
   bool operator()(const fs::path& folder) {
-    if (!root_ok) return false;
+    if (!real_root) return false;
     if (known.count(folder)) return true;
-    if (!inside(real_root, folder)) return false;
+    const std::optional<fs::path> real = files.real(folder);
+    if (!real) return false;
+    auto f = real->begin();
+    for (auto r = real_root->begin(); r != real_root->end(); ++r, ++f)
+      if (f == real->end() || *f != *r) return false;
     known.insert(folder);
     return true;
   }
@@ -125,52 +65,29 @@ Target resolve(const DataRoot& root, const std::string& file, const std::string&
   // data folder.
   if (!inside_data(t.file.parent_path()) || !inside_data(t.temp.parent_path()))
     throw DataError("Cannot write file: the path leaves the data folder", file);
-  // The new file keeps the permissions of the one it replaces.
-  struct stat st {};
-  if (::stat(t.file.c_str(), &st) == 0) t.mode = st.st_mode & 07777;
   return t;
 }
 
 // Writes the complete new content to the temporary file; with `durable` it is
-// synced to disk before the file is closed. Every line counts as one write
-// step for fault injection, though the bytes go to the kernel in one piece.
-void write_temp(const Target& t, const std::vector<std::string>& lines, bool durable) {
-  int fd = -1;
+// synced to disk before the file is closed. The steps: create, each line,
+// flush, sync, close.
+void write_temp(Files& files, const Target& t, const std::vector<std::string>& lines,
+                bool durable) {
+  Files::Handle handle = -1;
   bool created = false;
   try {
-    begin_step();
-    // The temporary file is always made new: a stale one (or a link placed
-    // at its name) goes first, and the open neither follows a link nor
-    // reuses a file that appeared meanwhile.
-    if (::unlink(t.temp.c_str()) != 0) check(errno == ENOENT);
-    fd = ::open(t.temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    check(fd >= 0);
+    check(files.create(t.temp, t.file, handle));
     created = true;
-    (void)::fchmod(fd, t.mode);
-    std::string bytes;
-    for (const std::string& line : lines) {
-      begin_step();
-      bytes += utf8_to_cp1251(line);
-      bytes += "\r\n";
-    }
-    begin_step();
-    write_all(fd, bytes);
-    begin_step();
-    if (durable) check(::fsync(fd) == 0);
-    begin_step();
-    const int closing = fd;
-    fd = -1;
-    check(::close(closing) == 0);
+    for (const std::string& line : lines) check(files.write(handle, utf8_to_cp1251(line) + "\r\n"));
+    check(files.flush(handle));
+    check(files.sync(handle, durable));
+    const Files::Handle closing = handle;
+    handle = -1;
+    check(files.close(closing));
   } catch (const StepFailed&) {
-    if (fd >= 0) ::close(fd);
-    if (created) ::unlink(t.temp.c_str());
+    if (created) files.remove(t.temp, handle);
     throw;
   }
-}
-
-void replace(const Target& t) {
-  begin_step();
-  check(::rename(t.temp.c_str(), t.file.c_str()) == 0);
 }
 
 [[noreturn]] void fail(const StepFailed& failed, const std::string& file) {
@@ -181,19 +98,23 @@ void replace(const Target& t) {
 
 void safe_rewrite(const DataRoot& root, const std::string& file, const std::string& temp,
                   const std::vector<std::string>& lines) {
+  Files& files = root.files();
   InsideCheck inside_data(root);
   const Target t = resolve(root, file, temp, inside_data);
   try {
-    write_temp(t, lines, true);
-    replace(t);
+    write_temp(files, t, lines, true);
+    check(files.rename(t.temp, t.file));
   } catch (const StepFailed& failed) {
-    ::unlink(t.temp.c_str());
+    files.remove(t.temp);
     fail(failed, file);
   }
-  sync_folder(t.file.parent_path());
+  // The rename has happened; a failure to sync the folder cannot be undone
+  // and is not reported.
+  files.sync_folder(t.file.parent_path());
 }
 
 void safe_rewrite_all(const DataRoot& root, const std::vector<Rewrite>& rewrites) {
+  Files& files = root.files();
   std::vector<Target> targets;
   std::set<fs::path> temps;
   InsideCheck inside_data(root);
@@ -209,19 +130,13 @@ void safe_rewrite_all(const DataRoot& root, const std::vector<Rewrite>& rewrites
     // Every new content first, then one sync of the file system, then the
     // renames: each file is old or new at any moment, at the cost of one
     // sync instead of one per file.
-    for (; i < rewrites.size(); ++i) write_temp(targets[i], rewrites[i].lines, false);
-    if (!targets.empty()) {
-      const int fd = ::open(targets[0].temp.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
-      check(fd >= 0);
-      const int synced = ::syncfs(fd);
-      ::close(fd);
-      check(synced == 0);
-    }
+    for (; i < rewrites.size(); ++i) write_temp(files, targets[i], rewrites[i].lines, false);
+    if (!targets.empty()) check(files.sync_all(targets[0].temp.parent_path()));
     renaming = true;
-    for (i = 0; i < rewrites.size(); ++i) replace(targets[i]);
+    for (i = 0; i < rewrites.size(); ++i) check(files.rename(targets[i].temp, targets[i].file));
   } catch (const StepFailed& failed) {
     // Temporary files not yet renamed go; the originals they were for stay.
-    for (size_t j = renaming ? i : 0; j < targets.size(); ++j) ::unlink(targets[j].temp.c_str());
+    for (size_t j = renaming ? i : 0; j < targets.size(); ++j) files.remove(targets[j].temp);
     fail(failed, i < rewrites.size() ? rewrites[i].file : rewrites.back().file);
   }
   std::vector<fs::path> folders;
@@ -229,7 +144,7 @@ void safe_rewrite_all(const DataRoot& root, const std::vector<Rewrite>& rewrites
     fs::path folder = t.file.parent_path();
     if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
       folders.push_back(folder);
-      sync_folder(folder);
+      files.sync_folder(folder);
     }
   }
 }

@@ -27,12 +27,4 @@ struct Rewrite {
 };
 void safe_rewrite_all(const DataRoot& root, const std::vector<Rewrite>& rewrites);
 
-// Fault injection for tests and the scripted runner: the write step with the
-// given 1-based number (counted from the call) fails as if the disk were
-// full; 0 turns it off. Steps: create temp, each line write, flush, sync,
-// close, rename.
-void inject_write_fault(int step);
-// Number of write steps done since the last inject_write_fault call.
-int write_steps_done();
-
 }  // namespace core

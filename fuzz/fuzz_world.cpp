@@ -1,12 +1,11 @@
 #include "fuzz/fuzz_world.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <memory>
+
+#include "core/memory_files.h"
 
 #ifndef VETROVAY_DEMO_DATA
 #define VETROVAY_DEMO_DATA "demo"
@@ -18,15 +17,22 @@ namespace fuzz {
 
 namespace {
 
-fs::path scratch;
+constexpr const char* kTop = "/demo";
 
-void remove_scratch() {
-  std::error_code ec;
-  if (!scratch.empty()) fs::remove_all(scratch, ec);
+// The demo as loaded, and the set the targets change.
+const std::shared_ptr<core::MemoryFiles>& demo() {
+  static const auto files =
+      std::make_shared<core::MemoryFiles>(core::MemoryFiles::load(VETROVAY_DEMO_DATA, kTop));
+  return files;
 }
 
-// The real path of a game path below a folder, found ignoring case or made up
-// from the path's own components.
+const std::shared_ptr<core::MemoryFiles>& scratch() {
+  static const auto files = std::make_shared<core::MemoryFiles>(*demo());
+  return files;
+}
+
+// The real path of a game path, found ignoring case or made up from the
+// path's own components.
 fs::path real_path(const core::DataRoot& root, const std::string& game_path) {
   if (auto found = root.find(game_path)) return *found;
   return root.for_write(game_path);
@@ -35,36 +41,24 @@ fs::path real_path(const core::DataRoot& root, const std::string& game_path) {
 }  // namespace
 
 const core::DataRoot& world() {
-  static const core::DataRoot* root = [] {
-    const fs::path base =
-        fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    scratch = base / ("vetrovay-fuzz-" + std::to_string(::getpid()));
-    fs::remove_all(scratch);
-    fs::create_directories(scratch);
-    fs::copy(fs::path(VETROVAY_DEMO_DATA) / "Data", scratch / "Data", fs::copy_options::recursive);
-    std::atexit(remove_scratch);
-    return new core::DataRoot(scratch);
-  }();
-  return *root;
+  static const core::DataRoot root(kTop, scratch());
+  return root;
 }
 
 void put(const std::string& game_path, std::string_view bytes) {
-  std::ofstream out(real_path(world(), game_path), std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  scratch()->put(real_path(world(), game_path), std::string(bytes));
 }
 
 void restore(const std::string& game_path) {
-  const core::DataRoot demo(VETROVAY_DEMO_DATA);
-  const auto original = demo.find(game_path);
-  if (!original) {
-    std::error_code ec;
-    fs::remove(real_path(world(), game_path), ec);
-    return;
+  static const core::DataRoot original(kTop, demo());
+  const fs::path path = real_path(world(), game_path);
+  const auto found = original.find(game_path);
+  const auto bytes = found ? demo()->read(*found) : std::nullopt;
+  if (bytes) {
+    scratch()->put(path, *bytes);
+  } else {
+    scratch()->remove(path);
   }
-  std::ifstream in(*original, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  put(game_path, bytes.str());
 }
 
 std::string_view as_text(const uint8_t* data, size_t size) {

@@ -1,7 +1,7 @@
 #pragma once
-// Shared by the fuzz targets: a scratch copy of the demo data for the fuzzing
-// process (in /dev/shm where it exists, so the safe rewrite's syncs cost
-// little), raw writes into it, and a headless game on it in virtual time.
+// Shared by the fuzz targets: a copy of the demo data in memory for the
+// fuzzing process, raw writes into it, and a headless game on it in virtual
+// time.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,8 +16,7 @@
 
 namespace fuzz {
 
-// The scratch data folder (copied from the demo data on first use and
-// removed when the process ends).
+// The data folder (the demo data, loaded into memory on first use).
 const core::DataRoot& world();
 
 // Replaces a data file's bytes (the file is created when missing).

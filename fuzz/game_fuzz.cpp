@@ -1,69 +1,94 @@
 // The whole game: a new game on the demo world, then a random script of
-// clicks, picks, waits and write faults through the scripted runner (so only
-// what a player could click is clicked). Every input starts with a new game,
-// which resets the pickup files, so runs do not depend on each other.
-#include <sstream>
+// clicks, picks, keys, waits and read or write faults through the headless
+// host (so only what a player could click is clicked). The controls are the
+// ones the engine has click handlers for. The demo is loaded into memory
+// once; every input plays a fresh copy of it, so runs do not depend on each
+// other and no input touches the disk.
+#include <memory>
+#include <string>
+#include <vector>
 
-#include "fuzz/fuzz_world.h"
-#include "tools/runner/script.h"
+#include "core/files.h"
+#include "core/memory_files.h"
+#include "core/paths.h"
+#include "game/headless_host.h"
+
+#ifndef VETROVAY_DEMO_DATA
+#define VETROVAY_DEMO_DATA "demo"
+#endif
 
 namespace {
 
-const char* const kControls[] = {
-    "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn5", "Memo3",   "Memo4",   "Image15",
-    "Image16", "Image17", "Image18", "Image20", "Image21", "Image23", "Image24",
-    "Image25", "Image26", "Image27", "Image28", "Image37", "Label19", "Label20",
-};
 constexpr size_t kMaxOps = 200;
+constexpr const char* kTop = "/demo";
+
+// A fresh copy of the demo with failures that the input arms. Everything
+// the input allocates is freed when it ends, so libFuzzer sees no growth
+// that would make it look for leaks.
+struct World {
+  explicit World(const core::MemoryFiles& demo)
+      : root(kTop, std::make_shared<core::MemoryFiles>(demo)),
+        faults(core::FaultyFiles::over(root)) {}
+  core::DataRoot root;
+  std::shared_ptr<core::FaultyFiles> faults;
+};
+
+// The controls with click handlers: lists are picked at a row, the others
+// clicked.
+struct Controls {
+  std::vector<std::string> clicked, picked;
+  explicit Controls(const Game& game) {
+    for (const form::Control& c : game.form.controls())
+      if (game.has_click_handler(c.name))
+        (c.kind == form::Kind::List ? picked : clicked).push_back(c.name);
+  }
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::ostringstream out;
-  ScriptRunner runner(fuzz::world(), out);
-  auto run = [&](const std::string& command) {
-    out.str({});
-    return runner.run(command);
+  static const core::MemoryFiles demo = core::MemoryFiles::load(VETROVAY_DEMO_DATA, kTop);
+  World world(demo);
+  HeadlessHost host(world.root, [](const std::string&) {});
+  host.rt.seed_override = true;
+  host.rt.seed = size > 0 ? data[0] : 0;
+  host.start();
+  static const Controls controls(host.game);
+  auto new_game = [&] {
+    host.type("Edit2", "Фаззер");
+    host.click("BitBtn1");
   };
-  run("seed " + std::to_string(size > 0 ? data[0] : 0));
-  run("type Edit2 Фаззер");
-  run("click BitBtn1");
-  run("click BitBtn5");
+  new_game();
+  host.click("BitBtn5");
   for (size_t i = 1, ops = 0; i + 1 < size && ops < kMaxOps; i += 2, ++ops) {
     const uint8_t op = data[i], arg = data[i + 1];
-    bool going = true;
-    switch (op % 9) {
+    const size_t which = op / 8;
+    switch (op % 8) {
       case 0:
-        going = run(std::string("click ") + kControls[arg % std::size(kControls)]);
-        break;
       case 1:
-        going = run("pick PItems " + std::to_string(arg % 6));
+        host.click(controls.clicked[(which << 8 | arg) % controls.clicked.size()],
+                   op % 2 ? Press::second_of_double : Press::single);
         break;
       case 2:
-        going = run("pick PInventory " + std::to_string(arg % 10));
+        host.pick(controls.picked[which % controls.picked.size()], arg % 16);
         break;
       case 3:
-        going = run("wait " + std::to_string(arg * 100));
+        host.key(static_cast<Key>(arg % (static_cast<int>(Key::mute) + 1)));
         break;
       case 4:
-        going = run("wait " + std::to_string(arg * 5000));
+        host.wait(which % 2 ? arg * 5000 : arg * 100);
         break;
       case 5:
-        going = run(std::string("click Image") + std::to_string(15 + arg % 4));
+        world.faults->fail_write_step(arg % 8);
         break;
       case 6:
-        going = run(std::string("click Image") + std::to_string(24 + arg % 3));
-        break;
-      case 7:
-        going = run("fault " + std::to_string(arg % 8));
+        world.faults->fail_read(arg % 32);
         break;
       default:
-        run("type Edit2 Фаззер");
-        going = run("click BitBtn1");
+        new_game();
         break;
     }
-    if (!going) break;
+    if (host.rt.quit_requested) break;
   }
-  run("fault 0");
   return 0;
 }

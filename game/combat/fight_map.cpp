@@ -1,9 +1,7 @@
 #include "game/combat/fight_map.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "core/data_reader.h"
+#include "core/files.h"
 #include "core/safe_rewrite.h"
 #include "game/combat/data_paths.h"
 
@@ -26,11 +24,9 @@ void add_to_fight_map(const core::DataRoot& root, const std::string& place) {
 }
 
 void reset_fight_map(const core::DataRoot& root) {
-  namespace fs = std::filesystem;
-  const std::optional<fs::path> levels = root.find(kLevelsFolder);
-  std::error_code ec;
-  if (!levels || !fs::is_directory(*levels, ec)) return;
-  if (!root.find(kFightMapFolder)) fs::create_directory(*levels / "fights", ec);
+  const std::optional<std::filesystem::path> levels = root.find(kLevelsFolder);
+  if (!levels || root.files().kind(*levels) != core::Files::Kind::folder) return;
+  if (!root.find(kFightMapFolder)) root.files().make_folder(*levels / "fights");
   core::safe_rewrite(root, kFightMap, std::string(kFightMap) + ".tmp", {});
 }
 

@@ -312,11 +312,14 @@ void menu_panel(Builder& b) {
   sign.visible = false;
   Control& emblem = b.image("Image33", 662, 423, 113, 97);
   emblem.picture_file = kEmblemPicture;
-  emblem.picture = draw_emblem(113, 97);
+  // Drawn once: every game builds its window from the same art.
+  static const QImage emblem_art = draw_emblem(113, 97);
+  static const QImage tower_art = draw_tower(81, 180);
+  emblem.picture = emblem_art;
   emblem.visible = false;
   Control& tower = b.image("Image34", 354, 88, 81, 180);
   tower.picture_file = kTowerPicture;
-  tower.picture = draw_tower(81, 180);
+  tower.picture = tower_art;
   tower.visible = false;
   Control& name_label = b.label("Label45", 343, 283, "Имя:");
   name_label.font = font(kTimes, 13, false, silver);

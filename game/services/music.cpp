@@ -1,6 +1,5 @@
 // The one music track playing at a time.
-#include <sys/stat.h>
-
+#include "core/files.h"
 #include "game/game.h"
 #include "game/services/music_state.h"
 
@@ -11,9 +10,7 @@ namespace {
 // folder or is no regular file (a FIFO would block the open for good).
 std::string playable(const core::DataRoot& root, const std::string& file) {
   const auto path = root.find_inside(file);
-  if (!path) return {};
-  struct stat st {};
-  if (::stat(path->c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  if (!path || root.files().kind(*path) != core::Files::Kind::file) return {};
   return path->string();
 }
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <system_error>
 
 #include "core/data_reader.h"
+#include "core/files.h"
 #include "core/safe_rewrite.h"
 #include "game/world/data_paths.h"
 
@@ -31,16 +31,16 @@ std::vector<pickupentry> read_pickup_file(const core::DataRoot& root, const std:
 }
 
 std::vector<std::string> list_pickup_files(const core::DataRoot& root) {
-  namespace fs = std::filesystem;
   std::vector<std::string> names;
-  const std::optional<fs::path> folder = root.find(kPickupFolder);
-  std::error_code ec;
-  if (!folder || !fs::is_directory(*folder, ec)) return names;
-  for (fs::directory_iterator it(*folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
+  const std::optional<std::filesystem::path> folder = root.find(kPickupFolder);
+  if (!folder || root.files().kind(*folder) != core::Files::Kind::folder) return names;
+  const auto entries = root.files().list(*folder);
+  if (!entries) return names;
+  for (const core::Files::Entry& entry : *entries) {
+    const std::string& name = entry.name;
     if (name.size() < 4 || core::fold_case(name.substr(name.size() - 4)) != ".pkp") continue;
-    std::error_code type_ec;
-    if (it->symlink_status(type_ec).type() != fs::file_type::regular) continue;
+    // A link is not rewritten: the rewrite would replace it by a file.
+    if (entry.kind != core::Files::Kind::file) continue;
     names.push_back(name);
   }
   std::sort(names.begin(), names.end());

@@ -216,3 +216,20 @@ TEST(Picture, RefusesOtherFormatsAndMissingFiles) {
     }
   }
 }
+
+// Decoded pictures are kept by their bytes: a file changed between two
+// loads shows its new content or its new fault, never the picture before.
+TEST(Picture, AChangedFileIsDecodedAfresh) {
+  const fs::path dir = scratch_dir();
+  DataRoot root(dir);
+  for (const std::string& bytes :
+       {bmp24(5, 3), bmp24(4, 2), bmp24(5, 3).substr(0, 40), jpeg(16, 8, false), bmp24(5, 3)}) {
+    write_bytes(dir / "a.pic", bytes);
+    if (bytes.size() == 40) {
+      expect_not_valid(root, "a.pic");
+      continue;
+    }
+    const QImage image = load_picture(root, "a.pic");
+    EXPECT_EQ(image.size(), bytes[0] == 'B' ? QSize(bytes[18], bytes[22]) : QSize(16, 8));
+  }
+}

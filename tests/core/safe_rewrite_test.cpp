@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/data_error.h"
+#include "core/files.h"
 #include "scratch.h"
 #include "support/write_fault.h"
 
@@ -22,33 +23,29 @@ const std::string kNewBytes =
 // Create, one write per line, flush, sync, close, rename.
 const int kSteps = 1 + static_cast<int>(kNew.size()) + 4;
 
-class SafeRewrite : public ::testing::Test {
- protected:
-  void TearDown() override { inject_write_fault(0); }
-};
-
 }  // namespace
 
-TEST_F(SafeRewrite, WritesWindows1251WithCrLf) {
+TEST(SafeRewrite, WritesWindows1251WithCrLf) {
   const fs::path dir = scratch_dir();
   write_bytes(dir / "Data" / "Pickup" / "1.pkp", kOld);
   DataRoot root(dir);
-  inject_write_fault(0);
+  const auto faults = FaultyFiles::over(root);
   safe_rewrite(root, "data\\pickup\\1.pkp", "data\\pickup\\1.pkp.tmp", kNew);
-  EXPECT_EQ(write_steps_done(), kSteps);
+  EXPECT_EQ(faults->write_steps(), kSteps);
   EXPECT_EQ(read_bytes(dir / "Data/Pickup/1.pkp"), kNewBytes);
   // The temporary file is gone, and no file of another case was added.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Data/Pickup"), fs::directory_iterator()),
             1);
 }
 
-TEST_F(SafeRewrite, AFaultAtAnyStepLeavesTheOriginalWhole) {
+TEST(SafeRewrite, AFaultAtAnyStepLeavesTheOriginalWhole) {
   const fs::path dir = scratch_dir();
   const fs::path file = dir / "Data" / "Pickup" / "1.pkp";
   write_bytes(file, kOld);
   DataRoot root(dir);
+  const auto faults = FaultyFiles::over(root);
   for (int k = 1; k <= kSteps; ++k) {
-    inject_write_fault(k);
+    faults->fail_write_step(k);
     try {
       safe_rewrite(root, "data\\pickup\\1.pkp", "data\\pickup\\1.pkp.tmp", kNew);
       FAIL() << "no error at step " << k;
@@ -56,11 +53,11 @@ TEST_F(SafeRewrite, AFaultAtAnyStepLeavesTheOriginalWhole) {
       EXPECT_EQ(e.file(), "data\\pickup\\1.pkp");
       EXPECT_NE(e.text().find("Cannot write file"), std::string::npos) << e.text();
     }
-    EXPECT_EQ(write_steps_done(), k);
+    EXPECT_EQ(faults->write_steps(), k);
     EXPECT_EQ(read_bytes(file), kOld) << "step " << k;
     EXPECT_FALSE(fs::exists(dir / "Data/Pickup/1.pkp.tmp")) << "step " << k;
   }
-  inject_write_fault(0);
+  faults->fail_write_step(0);
   safe_rewrite(root, "data\\pickup\\1.pkp", "data\\pickup\\1.pkp.tmp", kNew);
   EXPECT_EQ(read_bytes(file), kNewBytes);
 }
@@ -72,7 +69,7 @@ TEST(ScopedWriteFault, EndsWithItsScopeHoweverItIsLeft) {
   write_bytes(dir / "Data" / "Pickup" / "1.pkp", kOld);
   DataRoot root(dir);
   try {
-    test_support::ScopedWriteFault fault(kSteps + 1);
+    test_support::ScopedWriteFault fault(root, kSteps + 1);
     throw std::runtime_error("the test gave up");
   } catch (const std::runtime_error&) {
   }
@@ -81,7 +78,7 @@ TEST(ScopedWriteFault, EndsWithItsScopeHoweverItIsLeft) {
   EXPECT_EQ(read_bytes(dir / "Data/Pickup/1.pkp"), kNewBytes);
 }
 
-TEST_F(SafeRewrite, ReusesTheExistingNameAndCreatesMissingFiles) {
+TEST(SafeRewrite, ReusesTheExistingNameAndCreatesMissingFiles) {
   const fs::path dir = scratch_dir();
   write_bytes(dir / "Data" / "Fights" / "Fight.MAP", "old\r\n");
   write_bytes(dir / "Data" / "Fights" / "FIGHT.TMP", "stale");
@@ -97,7 +94,7 @@ TEST_F(SafeRewrite, ReusesTheExistingNameAndCreatesMissingFiles) {
   EXPECT_EQ(read_bytes(dir / "Data/Fights/new.map"), "");
 }
 
-TEST_F(SafeRewrite, RefusesBadPathsWithoutTouchingAnything) {
+TEST(SafeRewrite, RefusesBadPathsWithoutTouchingAnything) {
   const fs::path dir = scratch_dir();
   write_bytes(dir / "Data" / "a.pkp", kOld);
   DataRoot root(dir);
@@ -110,7 +107,7 @@ TEST_F(SafeRewrite, RefusesBadPathsWithoutTouchingAnything) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Data"), fs::directory_iterator()), 1);
 }
 
-TEST_F(SafeRewrite, ARealOsFailureIsReported) {
+TEST(SafeRewrite, ARealOsFailureIsReported) {
   const fs::path dir = scratch_dir();
   write_bytes(dir / "Data" / "a.pkp", kOld);
   fs::create_directories(dir / "Data" / "a.tmp");  // a folder where the temporary file goes
@@ -126,18 +123,19 @@ TEST_F(SafeRewrite, ARealOsFailureIsReported) {
   EXPECT_TRUE(fs::is_directory(dir / "Data/a.tmp"));
 }
 
-TEST_F(SafeRewrite, SeveralFilesAtOnceAreEachOldOrNewWhateverStepFails) {
+TEST(SafeRewrite, SeveralFilesAtOnceAreEachOldOrNewWhateverStepFails) {
   const fs::path dir = scratch_dir();
   const std::vector<std::string> names = {"a", "b", "c"};
   for (const std::string& n : names) write_bytes(dir / "Data" / "Pickup" / (n + ".pkp"), kOld);
   DataRoot root(dir);
+  const auto faults = FaultyFiles::over(root);
   std::vector<Rewrite> rewrites;
   for (const std::string& n : names)
     rewrites.push_back({"data\\pickup\\" + n + ".pkp", "data\\pickup\\" + n + ".pkp.tmp", kNew});
   // Three temporary files (create, lines, flush, sync, close) and three renames.
   const int steps = 3 * (1 + static_cast<int>(kNew.size()) + 3) + 3;
   for (int k = 1; k <= steps; ++k) {
-    inject_write_fault(k);
+    faults->fail_write_step(k);
     EXPECT_THROW(safe_rewrite_all(root, rewrites), DataError) << "step " << k;
     int renewed = 0;
     for (const std::string& n : names) {
@@ -152,7 +150,7 @@ TEST_F(SafeRewrite, SeveralFilesAtOnceAreEachOldOrNewWhateverStepFails) {
       EXPECT_EQ(renewed, 0) << "step " << k;
     }
   }
-  inject_write_fault(0);
+  faults->fail_write_step(0);
   safe_rewrite_all(root, rewrites);
   for (const std::string& n : names)
     EXPECT_EQ(read_bytes(dir / "Data" / "Pickup" / (n + ".pkp")), kNewBytes);

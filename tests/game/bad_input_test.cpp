@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "core/cp1251.h"
+#include "core/files.h"
 #include "core/safe_rewrite.h"
 #include "game/form/sprites.h"
 #include "game/items/inventory_state.h"
@@ -208,6 +209,16 @@ const BadInput kCases[] = {
      },
      {"right"},
      {"File not found (data\\levels\\locations\\2.loc)"}},
+    // Found by the lookup, gone when opened.
+    {"LocationVanishesBetweenLookupAndOpen",
+     [](HostileWorld& w) { core::FaultyFiles::over(w.root)->vanish(*w.root.find(kLoc2)); },
+     {"right"},
+     {"File not found (data\\levels\\locations\\2.loc)"}},
+    // The first read of a move is the pressed arrow's picture.
+    {"ReadFailsOnTheMove",
+     [](HostileWorld& w) { core::FaultyFiles::over(w.root)->fail_read(1); },
+     {"right", "right"},
+     {"File not found (Data\\Sprites\\Arrows\\right_p.bmp)"}},
     {"LocationHugeDescription",
      [](HostileWorld& w) {
        LocFile f = w.loc_two();
@@ -471,16 +482,16 @@ const BadInput kCases[] = {
      {"File not found (Data\\Sprites\\none.bmp) (data\\levels\\Talks\\старик.tlk, line 2)"}},
     // ---- failing writes ----
     {"WriteFailsAtPickup",
-     [](HostileWorld&) { core::inject_write_fault(1); },
+     [](HostileWorld& w) { core::FaultyFiles::over(w.root)->fail_write_step(1); },
      {"pick 0"},
      {"Cannot write file", "(data\\levels\\Pickup\\1.pkp)"}},
     // Create, nine lines, write, sync, close: the rename is step 14.
     {"WriteFailsAtDropRename",
-     [](HostileWorld&) { core::inject_write_fault(14); },
+     [](HostileWorld& w) { core::FaultyFiles::over(w.root)->fail_write_step(14); },
      {"drop 1"},
      {"Cannot write file", "(data\\levels\\Pickup\\1.pkp)"}},
     {"WriteFailsAtReset",
-     [](HostileWorld&) { core::inject_write_fault(4); },
+     [](HostileWorld& w) { core::FaultyFiles::over(w.root)->fail_write_step(4); },
      {"newgame"},
      {"Cannot write file"},
      false},
@@ -492,7 +503,6 @@ class BadInputTest : public HostileWorld, public ::testing::WithParamInterface<B
     // Every value of the start file is known, so rows can name its lines.
     build();
   }
-  void TearDown() override { core::inject_write_fault(0); }
 
   void play(const std::string& event) {
     std::istringstream words(event);

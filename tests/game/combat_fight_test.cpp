@@ -259,7 +259,7 @@ TEST_F(CombatFight, DestroyedEnemyRewardsOnceEvenWhenTheLootWriteFails) {
   const int money = game->hero.money, exp = game->hero.exp;
   ready_above(45);
   {
-    test_support::ScopedWriteFault fault(3);
+    test_support::ScopedWriteFault fault(root, 3);
     click("Image9");
   }
   ASSERT_EQ(errors.size(), 1u);
@@ -378,7 +378,7 @@ TEST_F(CombatFight, AFailedFightMapWriteNeverOffersTheOnceFightAgain) {
   write_file(kFightMap, {});
   enter("once", "x");
   {
-    test_support::ScopedWriteFault fault(1);
+    test_support::ScopedWriteFault fault(root, 1);
     click("Image21");
   }
   ASSERT_EQ(errors.size(), 1u);

@@ -91,7 +91,7 @@ TEST_F(TalkQuest, AFailedWriteOfTheGroundTakesNeitherMoneyNorGlass) {
     SCOPED_TRACE(button);
     errors.clear();
     {
-      test_support::ScopedWriteFault fault(1);
+      test_support::ScopedWriteFault fault(root, 1);
       click(button);
     }
     EXPECT_EQ(errors.size(), 1u);

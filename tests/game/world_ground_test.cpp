@@ -177,7 +177,7 @@ TEST_F(WorldGround, InterruptedPickupLeavesTheOldOrTheNewFile) {
     game->inventory.invload = 0;
     errors.clear();
     {
-      test_support::ScopedWriteFault fault(step);
+      test_support::ScopedWriteFault fault(root, step);
       pick("PItems", 1);
     }
     const std::string bytes = read_bytes("data\\levels\\Pickup\\склад.pkp");

@@ -148,7 +148,7 @@ TEST_F(WorldReset, InterruptedResetLeavesEachFileWhole) {
     write_file(kFightMap, {"Двор"});
     errors.clear();
     {
-      test_support::ScopedWriteFault fault(step);
+      test_support::ScopedWriteFault fault(root, step);
       new_game(1);
     }
     const Lines pickup = pickup_lines("1");

@@ -9,6 +9,7 @@
 
 #include "core/data_error.h"
 #include "core/data_reader.h"
+#include "core/files.h"
 #include "game/combat/data_paths.h"
 #include "game/world/data_paths.h"
 #include "game/world/location.h"
@@ -134,9 +135,8 @@ void check_world(Context& ctx) {
 
   // A new game rewrites every pickup file of the folder, reachable or not.
   const std::string folder = kPickupFolder;
-  std::error_code ec;
   const auto found = ctx.exists(folder) ? ctx.root.find(folder) : std::nullopt;
-  if (!found || !std::filesystem::is_directory(*found, ec)) {
+  if (!found || ctx.root.files().kind(*found) != core::Files::Kind::folder) {
     ctx.problem(folder, 0, "Folder not found");
     return;
   }

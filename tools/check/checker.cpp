@@ -6,6 +6,7 @@
 
 #include "core/data_error.h"
 #include "core/data_reader.h"
+#include "core/files.h"
 #include "core/picture.h"
 #include "game/items/catalogue.h"
 
@@ -145,7 +146,7 @@ void Context::resolve() {
     std::string trouble;
     try {
       const auto found = root.find(path);
-      if (!found || !std::filesystem::is_regular_file(*found))
+      if (!found || root.files().kind(*found) != core::Files::Kind::file)
         trouble = "Music file not found (the game plays silence)";
     } catch (const core::DataError& e) {
       trouble = e.text() + " (the game plays silence)";

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/data_reader.h"
-#include "core/safe_rewrite.h"
+#include "core/files.h"
 #include "game/json_view.h"
 #include "tools/runner/json_tree.h"
 
@@ -266,7 +266,8 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
        [](R& r, const Call& c) {
          const auto n = c.args.size() == 1 ? number_word(c.args[0]) : std::nullopt;
          if (!n || *n < 0 || *n > std::numeric_limits<int>::max()) return r.malformed(c.usage);
-         core::inject_write_fault(static_cast<int>(*n));
+         if (!r.faults_) r.faults_ = core::FaultyFiles::over(r.host_.game.root);
+         r.faults_->fail_write_step(static_cast<int>(*n));
        }},
   };
   return table;

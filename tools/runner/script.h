@@ -2,9 +2,11 @@
 // The scripted runner: plays the engine headless in virtual time, one command
 // a line.
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/files.h"
 #include "core/paths.h"
 #include "game/headless_host.h"
 
@@ -49,4 +51,6 @@ class ScriptRunner {
 
   std::ostream& out_;
   HeadlessHost host_;
+  // The failures that `fault N` lays over the data folder, once it is used.
+  std::shared_ptr<core::FaultyFiles> faults_;
 };
