@@ -41,28 +41,16 @@ struct HostileWorld : world_test::WorldTest {
   }
 
   void write_catalogue() {
-    struct Item {
-      const char* name;
-      int quantity, weight;
-      const char* kind;
-      int ref;
+    const auto item = [](const char* name, int quantity, int weight, const char* kind, int ref) {
+      return catitem{name,   "Data\\Sprites\\Items\\thing.bmp", quantity, weight, kind, ref, 10,
+                     "Вещь."};
     };
-    const Item items[] = {{"Руки", 1, 0, "gun", 1},
-                          {"Рубашка и джинсы", 1, 0, "armor", 1},
-                          {"Нож", 1, 1, "gun", 2},
-                          {"Консервы", 1, 1, "food", 1},
-                          {"Патроны", 10, 1, "ammo", 0},
-                          {"Кристалл", 1, 1, "artefact", 0},
-                          {"Бронежилет", 1, 3500, "armor", 2},
-                          {"Винтовка", 1, 3300, "gun", 3}};
-    std::vector<std::string> lines;
-    for (const Item& i : items) {
-      for (const std::string& l :
-           pairs({i.name, "Data\\Sprites\\Items\\thing.bmp", std::to_string(i.quantity),
-                  std::to_string(i.weight), i.kind, std::to_string(i.ref), "10", "Вещь."}))
-        lines.push_back(l);
-    }
-    write_file("Data\\Objects\\items.dat", lines);
+    write_file(
+        catalogue::kItems,
+        items_dat({item("Руки", 1, 0, "gun", 1), item("Рубашка и джинсы", 1, 0, "armor", 1),
+                   item("Нож", 1, 1, "gun", 2), item("Консервы", 1, 1, "food", 1),
+                   item("Патроны", 10, 1, "ammo", 0), item("Кристалл", 1, 1, "artefact", 0),
+                   item("Бронежилет", 1, 3500, "armor", 2), item("Винтовка", 1, 3300, "gun", 3)}));
     std::vector<std::string> guns;
     for (int id = 1; id <= 3; ++id)
       for (const std::string& l : pairs({std::to_string(id), "Патроны", "1", "0", "1", "3", "100",

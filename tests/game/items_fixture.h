@@ -6,29 +6,8 @@
 
 #include "game/items/inventory_state.h"
 #include "game/services/rmkin.h"
+#include "support/data_writers.h"
 #include "support/game_fixture.h"
-
-struct ItemRecord {
-  std::string name;
-  std::string picture;
-  int quantity = 1;
-  int weight = 1;
-  std::string kind;
-  int ref = 0;
-  int price = 0;
-  std::string description;
-};
-
-inline std::vector<std::string> item_lines(const ItemRecord& r) {
-  return {"Название",   r.name,
-          "Картинка",   r.picture,
-          "Количество", std::to_string(r.quantity),
-          "Вес",        std::to_string(r.weight),
-          "Тип",        r.kind,
-          "Номер",      std::to_string(r.ref),
-          "Цена",       std::to_string(r.price),
-          "Описание",   r.description};
-}
 
 inline std::vector<std::string> gun_lines(int id, const std::string& ammo, int single, int burst,
                                           int mindmg, int maxdmg, int state = 100, int wearmin = 1,
@@ -63,12 +42,6 @@ inline std::vector<std::string> armor_lines(int id, int protect, int radres, int
 inline std::vector<std::string> consumable_lines(int id, int life, int fatiguecut, int needcut) {
   return {"Номер",     std::to_string(id),         "Жизнь", std::to_string(life),
           "Усталость", std::to_string(fatiguecut), "Нужда", std::to_string(needcut)};
-}
-
-inline std::vector<std::string> join(const std::vector<std::vector<std::string>>& parts) {
-  std::vector<std::string> all;
-  for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
-  return all;
 }
 
 class ItemsTest : public GameTest {

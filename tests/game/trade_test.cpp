@@ -21,24 +21,18 @@ class Trade : public talk_test::TalkTest {
     write_loc("4", square);
     write_picture("Data\\Sprites\\Traders\\барыга.jpg");
     write_picture("Data\\Sprites\\Items\\thing.bmp");
-    // name, quantity, weight, kind, price
-    const std::tuple<std::string, int, int, std::string, int> items[] = {
-        {"Нож", 1, 3, "gun", 100},
-        {"Патроны", 30, 1, "ammo", 120},
-        {"Гиря", 1, 50, "artefact", 10},
-        {"Ремнабор", 1, 1, "toolkit_w", 100},
-        {"Клад", 1, 1, "artefact", 2000000000},
+    std::vector<catitem> items = {
+        {"Нож", "", 1, 3, "gun", 0, 100, ""},
+        {"Патроны", "", 30, 1, "ammo", 0, 120, ""},
+        {"Гиря", "", 1, 50, "artefact", 0, 10, ""},
+        {"Ремнабор", "", 1, 1, "toolkit_w", 0, 100, ""},
+        {"Клад", "", 1, 1, "artefact", 0, 2000000000, ""},
     };
-    Lines lines;
-    for (const auto& [name, quantity, weight, kind, price] : items) {
-      for (const std::string& v : {name, std::string("Data\\Sprites\\Items\\thing.bmp"),
-                                   std::to_string(quantity), std::to_string(weight), kind,
-                                   std::string("0"), std::to_string(price), std::string("Вещь.")}) {
-        lines.push_back("Метка");
-        lines.push_back(v);
-      }
+    for (catitem& i : items) {
+      i.picture = "Data\\Sprites\\Items\\thing.bmp";
+      i.description = "Вещь.";
     }
-    write_file("Data\\Objects\\items.dat", lines);
+    write_file(catalogue::kItems, items_dat(items));
     game->hero.capacity = 40;
     game->hero.intellect = 10;
     game->hero.level = 2;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/items/inventory_state.h"
+#include "support/data_writers.h"
 #include "support/game_fixture.h"
 
 namespace world_test {
@@ -119,18 +120,11 @@ class WorldTest : public GameTest {
 
   // An items.dat of plain carried items ("artefact"), each with its weight.
   void write_items(const std::vector<std::pair<std::string, int>>& items) {
-    std::vector<std::string> lines;
-    for (const auto& [name, weight] : items) {
-      const std::string values[] = {name,       "Data\\Sprites\\Items\\thing.bmp",
-                                    "1",        std::to_string(weight),
-                                    "artefact", "0",
-                                    "10",       "Вещь."};
-      for (const std::string& v : values) {
-        lines.push_back("Метка");
-        lines.push_back(v);
-      }
-    }
-    write_file("Data\\Objects\\items.dat", lines);
+    std::vector<catitem> records;
+    for (const auto& [name, weight] : items)
+      records.push_back(
+          {name, "Data\\Sprites\\Items\\thing.bmp", 1, weight, "artefact", 0, 10, "Вещь."});
+    write_file(catalogue::kItems, items_dat(records));
   }
 
   // Puts an item straight into the next inventory slot.

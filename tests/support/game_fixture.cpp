@@ -6,6 +6,7 @@
 
 #include "core/cp1251.h"
 #include "game/world/location.h"
+#include "support/data_writers.h"
 
 #ifndef VETROVAY_TEST_TMP
 #define VETROVAY_TEST_TMP "/tmp/vetrovay-tests"
@@ -153,22 +154,10 @@ void GameTest::write_picture(const std::string& game_path, int width, int height
 
 void GameTest::write_minimal_game() {
   write_start_file();
-  write_file("Data\\Objects\\items.dat", {"Имя",        "Руки",
-                                          "Картинка",   "Data\\Pictures\\hands.bmp",
-                                          "Количество", "1",
-                                          "Вес",        "0",
-                                          "Тип",        "gun",
-                                          "Номер",      "1",
-                                          "Цена",       "0",
-                                          "Описание",   "Голые руки",
-                                          "Имя",        "Рубашка и джинсы",
-                                          "Картинка",   "Data\\Pictures\\shirt.bmp",
-                                          "Количество", "1",
-                                          "Вес",        "0",
-                                          "Тип",        "armor",
-                                          "Номер",      "1",
-                                          "Цена",       "0",
-                                          "Описание",   "Обычная одежда"});
+  write_file(catalogue::kItems,
+             items_dat({{"Руки", "Data\\Pictures\\hands.bmp", 1, 0, "gun", 1, 0, "Голые руки"},
+                        {"Рубашка и джинсы", "Data\\Pictures\\shirt.bmp", 1, 0, "armor", 1, 0,
+                         "Обычная одежда"}}));
   write_file("Data\\Objects\\guns.dat",
              {"Номер", "1", "Патроны",   "нет", "Одиночный", "0", "Очередь",    "0", "Мин",   "1",
               "Макс",  "3", "Состояние", "100", "Износ мин", "0", "Износ макс", "0", "Текст", "a",
