@@ -51,19 +51,23 @@ struct HostileWorld : world_test::WorldTest {
                    item("Нож", 1, 1, "gun", 2), item("Консервы", 1, 1, "food", 1),
                    item("Патроны", 10, 1, "ammo", 0), item("Кристалл", 1, 1, "artefact", 0),
                    item("Бронежилет", 1, 3500, "armor", 2), item("Винтовка", 1, 3300, "gun", 3)}));
-    std::vector<std::string> guns;
-    for (int id = 1; id <= 3; ++id)
-      for (const std::string& l : pairs({std::to_string(id), "Патроны", "1", "0", "1", "3", "100",
-                                         "0", "0", "a", "b", "c", "d"}))
-        guns.push_back(l);
-    write_file("Data\\Objects\\guns.dat", guns);
-    std::vector<std::string> armor;
+    guns gun{.mindmg = 1,
+             .maxdmg = 3,
+             .ammo = "Патроны",
+             .single = 1,
+             .state = 100,
+             .text1 = "a",
+             .text2 = "b",
+             .text3 = "c",
+             .text4 = "d"};
+    Lines gun_records, armor_records;
+    for (gun.id = 1; gun.id <= 3; ++gun.id) gun_records = join({gun_records, gun_lines(gun)});
+    write_file(catalogue::kGuns, gun_records);
     for (int id = 1; id <= 2; ++id)
-      for (const std::string& l : pairs({std::to_string(id), "1", "10", "100", "0", "0", "ткань"}))
-        armor.push_back(l);
-    write_file("Data\\Objects\\armor.dat", armor);
-    for (const char* f : {"food", "drink", "medik"})
-      write_file(std::string("Data\\Objects\\") + f + ".dat", pairs({"1", "5", "10", "30"}));
+      armor_records = join({armor_records, armor_lines(armors{id, 1, 10, 100, 0, 0, "ткань"})});
+    write_file(catalogue::kArmor, armor_records);
+    for (const char* f : {catalogue::kFood, catalogue::kDrink, catalogue::kMedik})
+      write_file(f, consumable_lines({1, 5, 10, 30}));
   }
 
   LocFile loc_one() const {

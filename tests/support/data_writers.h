@@ -27,6 +27,40 @@ inline Lines item_lines(const catitem& r) {
           "Описание",   r.description};
 }
 
+// One record of "Data\Objects\guns.dat".
+inline Lines gun_lines(const guns& r) {
+  return {"Номер",      std::to_string(r.id),
+          "Патроны",    r.ammo,
+          "Одиночный",  std::to_string(r.single),
+          "Очередь",    std::to_string(r.burst),
+          "Мин",        std::to_string(r.mindmg),
+          "Макс",       std::to_string(r.maxdmg),
+          "Состояние",  std::to_string(r.state),
+          "Износ мин",  std::to_string(r.wearmin),
+          "Износ макс", std::to_string(r.wearmax),
+          "Текст 1",    r.text1,
+          "Текст 2",    r.text2,
+          "Текст 3",    r.text3,
+          "Текст 4",    r.text4};
+}
+
+// One record of "Data\Objects\armor.dat".
+inline Lines armor_lines(const armors& r) {
+  return {"Номер",      std::to_string(r.id),
+          "Защита",     std::to_string(r.protect),
+          "Радиация",   std::to_string(r.radres),
+          "Состояние",  std::to_string(r.state),
+          "Износ мин",  std::to_string(r.wearmin),
+          "Износ макс", std::to_string(r.wearmax),
+          "Текст",      r.text};
+}
+
+// One record of food.dat, drink.dat or medik.dat.
+inline Lines consumable_lines(const consumable& r) {
+  return {"Номер",     std::to_string(r.id),         "Жизнь", std::to_string(r.life),
+          "Усталость", std::to_string(r.fatiguecut), "Нужда", std::to_string(r.needcut)};
+}
+
 // A whole items.dat, the records in order.
 inline Lines items_dat(const std::vector<catitem>& items) {
   Lines all;

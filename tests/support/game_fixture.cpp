@@ -158,13 +158,16 @@ void GameTest::write_minimal_game() {
              items_dat({{"Руки", "Data\\Pictures\\hands.bmp", 1, 0, "gun", 1, 0, "Голые руки"},
                         {"Рубашка и джинсы", "Data\\Pictures\\shirt.bmp", 1, 0, "armor", 1, 0,
                          "Обычная одежда"}}));
-  write_file("Data\\Objects\\guns.dat",
-             {"Номер", "1", "Патроны",   "нет", "Одиночный", "0", "Очередь",    "0", "Мин",   "1",
-              "Макс",  "3", "Состояние", "100", "Износ мин", "0", "Износ макс", "0", "Текст", "a",
-              "Текст", "b", "Текст",     "c",   "Текст",     "d"});
-  write_file("Data\\Objects\\armor.dat",
-             {"Номер", "1", "Защита", "0", "Радиация", "0", "Состояние", "100", "Износ мин", "0",
-              "Износ макс", "0", "Текст", "одежда"});
+  write_file(catalogue::kGuns, gun_lines(guns{.id = 1,
+                                              .mindmg = 1,
+                                              .maxdmg = 3,
+                                              .ammo = "нет",
+                                              .state = 100,
+                                              .text1 = "a",
+                                              .text2 = "b",
+                                              .text3 = "c",
+                                              .text4 = "d"}));
+  write_file(catalogue::kArmor, armor_lines(armors{1, 0, 0, 100, 0, 0, "одежда"}));
   write_file("Data\\Config\\inventory.cfg", {}, false);
   for (int i = 1; i <= 5; ++i)
     write_file("Data\\Intro\\" + std::to_string(i) + ".txt", {"Слайд " + std::to_string(i)});
