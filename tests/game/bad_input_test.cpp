@@ -19,7 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using hostile::HostileWorld;
-using world_test::LocFile;
 using Lines = std::vector<std::string>;
 
 struct BadInput {

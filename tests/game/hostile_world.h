@@ -15,7 +15,6 @@
 namespace hostile {
 
 namespace fs = std::filesystem;
-using world_test::LocFile;
 
 struct HostileWorld : world_test::WorldTest {
   // The damaged-data table changes the world from outside the fixture.

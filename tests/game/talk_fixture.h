@@ -29,7 +29,7 @@ class TalkTest : public world_test::WorldTest {
       for (const char* s : {"_p", "_n"})
         write_picture(std::string("Data\\Sprites\\Buttons\\") + b + s + ".bmp");
     write_picture("Data\\Sprites\\Talk\\face.bmp");
-    world_test::LocFile yard;
+    LocFile yard;
     yard.talks = "двор";
     yard.goup = "2";
     write_loc("1", yard);

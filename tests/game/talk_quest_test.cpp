@@ -24,7 +24,7 @@ class TalkQuest : public talk_test::TalkTest {
  protected:
   void SetUp() override {
     TalkTest::SetUp();
-    world_test::LocFile room;
+    LocFile room;
     room.place = "Каморка";
     room.pkp = "каморка";
     room.talks = "двор";
@@ -66,7 +66,7 @@ TEST_F(TalkQuest, PayingExactly1500LeavesNothingAndEndsTheQuest) {
 }
 
 TEST_F(TalkQuest, TheHermitOffersNoFightOnceTheDealIsDone) {
-  world_test::LocFile room;
+  LocFile room;
   room.place = "Каморка";
   room.pkp = "каморка";
   room.fgt = "отшельник";

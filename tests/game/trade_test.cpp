@@ -16,7 +16,7 @@ class Trade : public talk_test::TalkTest {
  protected:
   void SetUp() override {
     TalkTest::SetUp();
-    world_test::LocFile square;
+    LocFile square;
     square.trd = "барыга";
     write_loc("4", square);
     write_picture("Data\\Sprites\\Traders\\барыга.jpg");

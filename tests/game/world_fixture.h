@@ -12,48 +12,6 @@
 
 namespace world_test {
 
-// The values of a location file, in the order the file gives them.
-struct LocFile {
-  std::string locname = "Пустырь";
-  std::string locpic = "Data\\Sprites\\Locations\\area.bmp";
-  std::string place = "Двор";
-  std::string placepic = "Data\\Sprites\\Places\\yard.bmp";
-  std::string music = "Data\\Music\\wind.mp3";
-  std::string goup = "no";
-  std::string godown = "no";
-  std::string goleft = "no";
-  std::string goright = "no";
-  std::string talks = "no";
-  std::string trd = "no";
-  std::string pkp = "no";
-  std::string fgt = "no";
-  std::string fgtstart = "no";
-  std::string fgtonce = "no";
-  std::string deadly = "no";
-  std::string deadtime = "0";
-  std::string hungrate = "0,5";
-  std::string thirstrate = "0.25";
-  std::string tiredrate = "1";
-  std::string radrate = "0";
-  std::vector<std::string> desc = {"Ветер гонит пыль.", "Вокруг никого."};
-
-  std::vector<std::string> lines() const {
-    const std::string values[] = {locname,    locpic,    place,   placepic, music,    goup,
-                                  godown,     goleft,    goright, talks,    trd,      pkp,
-                                  fgt,        fgtstart,  fgtonce, deadly,   deadtime, hungrate,
-                                  thirstrate, tiredrate, radrate};
-    std::vector<std::string> out;
-    int label = 1;
-    for (const std::string& v : values) {
-      out.push_back("Поле " + std::to_string(label++));
-      out.push_back(v);
-    }
-    out.push_back("Описание:");
-    out.insert(out.end(), desc.begin(), desc.end());
-    return out;
-  }
-};
-
 // A 1x1 24-bit BMP.
 inline std::string tiny_bmp() {
   auto le32 = [](uint32_t v) {

@@ -171,23 +171,15 @@ void GameTest::write_minimal_game() {
   write_file("Data\\Config\\inventory.cfg", {}, false);
   for (int i = 1; i <= 5; ++i)
     write_file("Data\\Intro\\" + std::to_string(i) + ".txt", {"Слайд " + std::to_string(i)});
-  std::vector<std::string> loc = {"Локация",  "Пустошь",
-                                  "Картинка", "Data\\Pictures\\area.bmp",
-                                  "Место",    "Перекресток",
-                                  "Картинка", "Data\\Pictures\\place.bmp",
-                                  "Музыка",   "Data\\Music\\none.mp3"};
-  write_picture("Data\\Pictures\\area.bmp", 100, 100);
-  write_picture("Data\\Pictures\\place.bmp", 137, 137);
-  for (const char* label : {"Вверх", "Вниз", "Влево", "Вправо", "Разговоры", "Торговец", "Предметы",
-                            "Бой", "Начало боя", "Один раз", "Смертельно"}) {
-    loc.push_back(label);
-    loc.push_back("no");
-  }
-  for (const char* label : {"Время", "Голод", "Жажда", "Усталость", "Радиация"}) {
-    loc.push_back(label);
-    loc.push_back("0");
-  }
-  loc.push_back("----");
-  loc.push_back("Пустой перекресток.");
-  write_file("data\\levels\\locations\\1.loc", loc);
+  LocFile loc;
+  loc.locname = "Пустошь";
+  loc.locpic = "Data\\Pictures\\area.bmp";
+  loc.place = "Перекресток";
+  loc.placepic = "Data\\Pictures\\place.bmp";
+  loc.music = "Data\\Music\\none.mp3";
+  loc.hungrate = loc.thirstrate = loc.tiredrate = "0";
+  loc.desc = {"Пустой перекресток."};
+  write_picture(loc.locpic, 100, 100);
+  write_picture(loc.placepic, 137, 137);
+  write_file("data\\levels\\locations\\1.loc", loc.lines());
 }
