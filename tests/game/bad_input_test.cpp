@@ -68,11 +68,10 @@ void lively_world(HostileWorld& w) {
                                    "-",   "0", kThing, kThing, kThing, "-", "-", "-", "0", "10"});
   dog.push_back("Добыча");
   w.write_file(kDog, dog);
-  Lines trader = HostileWorld::pairs({"Торговец", "-", "-", "-", "-", "-"});
-  for (const char* kind : {"оружие", "броня", "патроны", "лекарства", "артефакты", "еда", "питье"})
-    for (const std::string& l : HostileWorld::pairs({kind, "1"})) trader.push_back(l);
-  for (const char* l : {"Товар", "Нож", "1", "Ничто", "1"}) trader.push_back(l);
-  w.write_file(kTrader, trader);
+  TraderFile trader;
+  trader.notes = {"оружие", "броня", "патроны", "лекарства", "артефакты", "еда", "питье"};
+  trader.stock = {"Нож", "1", "Ничто", "1"};
+  w.write_file(kTrader, trader.lines());
   w.write_picture(kPortrait);
   w.write_file("data\\levels\\Talks\\люди.tlk", {"Старик", "старик"});
   w.write_file(kTalk, {"Картинка", kThing, "Блоков", "1", ";1", "0", "Привет.", ";"});

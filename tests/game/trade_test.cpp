@@ -39,13 +39,12 @@ class Trade : public talk_test::TalkTest {
   }
   // The trade file: the gun factor, the artefact factor, then the stock.
   void write_trader(const std::string& gun, const std::string& artefact, const Lines& stock) {
-    Lines lines{"Имя", "Барыга"};
-    for (int i = 1; i <= 5; ++i) lines.insert(lines.end(), {"Заметка", "-"});
-    const std::string rates[] = {gun, "1", "1", "1", artefact, "1", "1"};
-    for (const std::string& r : rates) lines.insert(lines.end(), {"Заметка", "-", "Множитель", r});
-    lines.push_back("Товар");
-    lines.insert(lines.end(), stock.begin(), stock.end());
-    write_file("data\\levels\\Trade\\барыга.trd", lines);
+    TraderFile f;
+    f.name = "Барыга";
+    f.rates[0] = gun;
+    f.rates[4] = artefact;
+    f.stock = stock;
+    write_file("data\\levels\\Trade\\барыга.trd", f.lines());
   }
   void open(const Lines& stock = {"Нож", "1", "Гиря", "2", "Патроны", "3"}) {
     write_trader("0,5", "2.0", stock);

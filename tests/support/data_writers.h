@@ -2,6 +2,7 @@
 // Writers of the game's data files for the tests, one per file format, each
 // built from the record the game reads: a label line (which the game skips)
 // before every value, in the reader's field order.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,28 @@ struct LocFile {
     }
     out.push_back("Описание:");
     out.insert(out.end(), desc.begin(), desc.end());
+    return out;
+  }
+};
+
+// A trader file ("data\levels\Trade\NAME.trd"): the name and five texts, the
+// seven factors on the sale price (guns, armour, ammunition, medicine,
+// artefacts, food, drink) each after its note, as text so that a test can
+// write any factor, then the caption line and the stock (item, level lines).
+struct TraderFile {
+  std::string name = "Торговец";
+  std::array<std::string, 5> extras = {"-", "-", "-", "-", "-"};
+  std::array<std::string, 7> notes = {"-", "-", "-", "-", "-", "-", "-"};
+  std::array<std::string, 7> rates = {"1", "1", "1", "1", "1", "1", "1"};
+  Lines stock;
+
+  Lines lines() const {
+    Lines out{"Имя", name};
+    for (const std::string& e : extras) out.insert(out.end(), {"Заметка", e});
+    for (size_t i = 0; i < rates.size(); ++i)
+      out.insert(out.end(), {"Заметка", notes[i], "Множитель", rates[i]});
+    out.push_back("Товар");
+    out.insert(out.end(), stock.begin(), stock.end());
     return out;
   }
 };
