@@ -64,10 +64,14 @@ void lively_world(HostileWorld& w) {
       w.write_picture(form::button_sprite(std::string(stem) + state));
   w.write_file(kFight, {"пес", "no", "no"});
   w.write_file(kEnemies, {"пес", "dog.enm"});
-  Lines dog = HostileWorld::pairs({"Пес", "-", "10",   "1",    "2",    "0", "5", "0", "5", "5",
-                                   "-",   "0", kThing, kThing, kThing, "-", "-", "-", "0", "10"});
-  dog.push_back("Добыча");
-  w.write_file(kDog, dog);
+  EnemyFile dog;
+  dog.name = "Пес";
+  dog.mindamage = 1;
+  dog.agility = 5;
+  dog.accuracy = 5;
+  dog.maxmoney = 10;
+  dog.picture = dog.hitpicture = dog.deadpicture = kThing;
+  w.write_file(kDog, dog.lines());
   TraderFile trader;
   trader.notes = {"оружие", "броня", "патроны", "лекарства", "артефакты", "еда", "питье"};
   trader.stock = {"Нож", "1", "Ничто", "1"};

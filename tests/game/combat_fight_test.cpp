@@ -14,7 +14,6 @@
 #include "tests/game/world_fixture.h"
 
 using combat_test::CombatTest;
-using combat_test::EnemyFile;
 
 namespace {
 

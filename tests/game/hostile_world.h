@@ -30,15 +30,6 @@ struct HostileWorld : world_test::WorldTest {
 
   fs::path outside;  // beside the data folder, never to be touched
 
-  static std::vector<std::string> pairs(const std::vector<std::string>& values) {
-    std::vector<std::string> out;
-    for (const std::string& v : values) {
-      out.push_back("Метка");
-      out.push_back(v);
-    }
-    return out;
-  }
-
   void write_catalogue() {
     const auto item = [](const char* name, int quantity, int weight, const char* kind, int ref) {
       return catitem{name,   "Data\\Sprites\\Items\\thing.bmp", quantity, weight, kind, ref, 10,

@@ -4,6 +4,7 @@
 // before every value, in the reader's field order.
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/items/catalogue.h"
@@ -135,6 +136,38 @@ struct TraderFile {
       out.insert(out.end(), {"Заметка", notes[i], "Множитель", rates[i]});
     out.push_back("Товар");
     out.insert(out.end(), stock.begin(), stock.end());
+    return out;
+  }
+};
+
+// An enemy file ("Data\Combat\KEY.enm"): a label line before each of its
+// twenty values, the loot caption, then item and rule lines.
+struct EnemyFile {
+  std::string name = "Крыса";
+  int health = 10, mindamage = 2, maxdamage = 2, armor = 0, exp = 5, agility = 0, accuracy = 31;
+  int minmoney = 0, maxmoney = 0;
+  std::string picture = "Data\\Pictures\\Enemies\\dog.bmp";
+  std::string hitpicture = "Data\\Pictures\\Enemies\\dog_hit.bmp";
+  std::string deadpicture = "Data\\Pictures\\Enemies\\dog_dead.bmp";
+  std::vector<std::pair<std::string, std::string>> loot;  // item, rule
+
+  std::vector<std::string> lines() const {
+    const std::string n = "0", t = "-";
+    auto str = [](int v) { return std::to_string(v); };
+    const std::string values[] = {name,       t,        str(health), str(mindamage), str(maxdamage),
+                                  str(armor), str(exp), n,           str(agility),   str(accuracy),
+                                  t,          n,        picture,     hitpicture,     deadpicture,
+                                  t,          t,        t,           str(minmoney),  str(maxmoney)};
+    std::vector<std::string> out;
+    for (const std::string& v : values) {
+      out.push_back("Метка");
+      out.push_back(v);
+    }
+    out.push_back("Добыча");
+    for (const auto& [item, rule] : loot) {
+      out.push_back(item);
+      out.push_back(rule);
+    }
     return out;
   }
 };
