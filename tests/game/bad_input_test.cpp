@@ -78,7 +78,7 @@ void lively_world(HostileWorld& w) {
   w.write_file(kTrader, trader.lines());
   w.write_picture(kPortrait);
   w.write_file("data\\levels\\Talks\\люди.tlk", {"Старик", "старик"});
-  w.write_file(kTalk, {"Картинка", kThing, "Блоков", "1", ";1", "0", "Привет.", ";"});
+  w.write_file(kTalk, TalkFile{.picture = kThing, .blocks = {{";1", "0", {"Привет."}}}}.lines());
 }
 
 std::function<void(HostileWorld&)> lively(std::function<void(HostileWorld&)> damage) {

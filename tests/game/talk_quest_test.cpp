@@ -35,7 +35,7 @@ class TalkQuest : public talk_test::TalkTest {
     write_partners({"Староста деревни", "староста"});
     write_talk("староста", "1", {{";1", "0", {"Принеси бинокль."}}});
     write_file("data\\levels\\Talks\\lsttalk.tlk",
-               {"", "Data\\Sprites\\Talk\\face.bmp", "", "1", ";1", "0", "Спасибо!", ";"});
+               TalkFile{.blocks = {{";1", "0", {"Спасибо!"}}}}.lines());
     game->talkstate.questst = "live";
     game->hero.capacity = 100;
   }

@@ -171,3 +171,31 @@ struct EnemyFile {
     return out;
   }
 };
+
+// A conversation file ("data\levels\Talks\NAME.tlk", also lsttalk.tlk): the
+// picture and the block count (as text, so that a test can write a bad one)
+// after their labels, then the blocks, and a closing ";" line unless `closed`
+// is false.
+struct TalkBlock {
+  std::string header;  // ";" and the block's number
+  std::string level;   // the lowest level
+  Lines text;
+};
+
+struct TalkFile {
+  std::string picture = "Data\\Sprites\\Talk\\face.bmp";
+  std::string count = "1";
+  std::vector<TalkBlock> blocks;
+  bool closed = true;
+
+  Lines lines() const {
+    Lines out{"Картинка", picture, "Блоков", count};
+    for (const TalkBlock& b : blocks) {
+      out.push_back(b.header);
+      out.push_back(b.level);
+      out.insert(out.end(), b.text.begin(), b.text.end());
+    }
+    if (closed) out.push_back(";");
+    return out;
+  }
+};
