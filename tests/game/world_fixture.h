@@ -1,6 +1,6 @@
 #pragma once
-// Small worlds for the location and ground tests: location files built from
-// a record of values, pictures, sprites, a short item catalogue.
+// Small worlds for the location and ground tests: location files (LocFile),
+// pictures, sprites, pickup files, a short item catalogue.
 #include <filesystem>
 #include <fstream>
 #include <string>
