@@ -19,7 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using hostile::HostileWorld;
-using world_test::LocFile;
 using Lines = std::vector<std::string>;
 
 struct BadInput {
@@ -65,18 +64,21 @@ void lively_world(HostileWorld& w) {
       w.write_picture(form::button_sprite(std::string(stem) + state));
   w.write_file(kFight, {"пес", "no", "no"});
   w.write_file(kEnemies, {"пес", "dog.enm"});
-  Lines dog = HostileWorld::pairs({"Пес", "-", "10",   "1",    "2",    "0", "5", "0", "5", "5",
-                                   "-",   "0", kThing, kThing, kThing, "-", "-", "-", "0", "10"});
-  dog.push_back("Добыча");
-  w.write_file(kDog, dog);
-  Lines trader = HostileWorld::pairs({"Торговец", "-", "-", "-", "-", "-"});
-  for (const char* kind : {"оружие", "броня", "патроны", "лекарства", "артефакты", "еда", "питье"})
-    for (const std::string& l : HostileWorld::pairs({kind, "1"})) trader.push_back(l);
-  for (const char* l : {"Товар", "Нож", "1", "Ничто", "1"}) trader.push_back(l);
-  w.write_file(kTrader, trader);
+  EnemyFile dog;
+  dog.name = "Пес";
+  dog.mindamage = 1;
+  dog.agility = 5;
+  dog.accuracy = 5;
+  dog.maxmoney = 10;
+  dog.picture = dog.hitpicture = dog.deadpicture = kThing;
+  w.write_file(kDog, dog.lines());
+  TraderFile trader;
+  trader.notes = {"оружие", "броня", "патроны", "лекарства", "артефакты", "еда", "питье"};
+  trader.stock = {"Нож", "1", "Ничто", "1"};
+  w.write_file(kTrader, trader.lines());
   w.write_picture(kPortrait);
   w.write_file("data\\levels\\Talks\\люди.tlk", {"Старик", "старик"});
-  w.write_file(kTalk, {"Картинка", kThing, "Блоков", "1", ";1", "0", "Привет.", ";"});
+  w.write_file(kTalk, TalkFile{.picture = kThing, .blocks = {{";1", "0", {"Привет."}}}}.lines());
 }
 
 std::function<void(HostileWorld&)> lively(std::function<void(HostileWorld&)> damage) {

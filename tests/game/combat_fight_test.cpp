@@ -14,7 +14,6 @@
 #include "tests/game/world_fixture.h"
 
 using combat_test::CombatTest;
-using combat_test::EnemyFile;
 
 namespace {
 
@@ -24,7 +23,7 @@ class CombatFight : public CombatTest {
  protected:
   // A location "t" with the given fight fields and fight file "t.fgt".
   void enter(const std::string& once, const std::string& start, const std::string& place = "Двор") {
-    world_test::LocFile f;
+    LocFile f;
     f.locpic = "Data\\Pictures\\Locations\\ruins_area.bmp";
     f.placepic = "data\\pictures\\locations\\stop.bmp";
     f.music = "Data\\Music\\loc_ruins.mp3";

@@ -5,52 +5,10 @@
 #include <vector>
 
 #include "game/services/rmkin.h"
+#include "support/data_writers.h"
 #include "support/game_fixture.h"
 
 namespace combat_test {
-
-struct EnemyFile {
-  std::string name = "Крыса";
-  int health = 10, mindamage = 2, maxdamage = 2, armor = 0, exp = 5, agility = 0, accuracy = 31;
-  int minmoney = 0, maxmoney = 0;
-  std::vector<std::pair<std::string, std::string>> loot;  // item, rule
-
-  std::vector<std::string> lines() const {
-    const std::string pic = "Data\\Pictures\\Enemies\\dog", n = "0", t = "-";
-    auto str = [](int v) { return std::to_string(v); };
-    const std::string values[] = {name,
-                                  t,
-                                  str(health),
-                                  str(mindamage),
-                                  str(maxdamage),
-                                  str(armor),
-                                  str(exp),
-                                  n,
-                                  str(agility),
-                                  str(accuracy),
-                                  t,
-                                  n,
-                                  pic + ".bmp",
-                                  pic + "_hit.bmp",
-                                  pic + "_dead.bmp",
-                                  t,
-                                  t,
-                                  t,
-                                  str(minmoney),
-                                  str(maxmoney)};
-    std::vector<std::string> out;
-    for (const std::string& v : values) {
-      out.push_back("Метка");
-      out.push_back(v);
-    }
-    out.push_back("Добыча");
-    for (const auto& [item, rule] : loot) {
-      out.push_back(item);
-      out.push_back(rule);
-    }
-    return out;
-  }
-};
 
 class CombatTest : public GameTest {
  protected:

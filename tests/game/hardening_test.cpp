@@ -13,7 +13,6 @@
 namespace {
 
 using hostile::HostileWorld;
-using world_test::LocFile;
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 

@@ -15,7 +15,6 @@
 namespace hostile {
 
 namespace fs = std::filesystem;
-using world_test::LocFile;
 
 struct HostileWorld : world_test::WorldTest {
   // The damaged-data table changes the world from outside the fixture.
@@ -31,51 +30,34 @@ struct HostileWorld : world_test::WorldTest {
 
   fs::path outside;  // beside the data folder, never to be touched
 
-  static std::vector<std::string> pairs(const std::vector<std::string>& values) {
-    std::vector<std::string> out;
-    for (const std::string& v : values) {
-      out.push_back("Метка");
-      out.push_back(v);
-    }
-    return out;
-  }
-
   void write_catalogue() {
-    struct Item {
-      const char* name;
-      int quantity, weight;
-      const char* kind;
-      int ref;
+    const auto item = [](const char* name, int quantity, int weight, const char* kind, int ref) {
+      return catitem{name,   "Data\\Sprites\\Items\\thing.bmp", quantity, weight, kind, ref, 10,
+                     "Вещь."};
     };
-    const Item items[] = {{"Руки", 1, 0, "gun", 1},
-                          {"Рубашка и джинсы", 1, 0, "armor", 1},
-                          {"Нож", 1, 1, "gun", 2},
-                          {"Консервы", 1, 1, "food", 1},
-                          {"Патроны", 10, 1, "ammo", 0},
-                          {"Кристалл", 1, 1, "artefact", 0},
-                          {"Бронежилет", 1, 3500, "armor", 2},
-                          {"Винтовка", 1, 3300, "gun", 3}};
-    std::vector<std::string> lines;
-    for (const Item& i : items) {
-      for (const std::string& l :
-           pairs({i.name, "Data\\Sprites\\Items\\thing.bmp", std::to_string(i.quantity),
-                  std::to_string(i.weight), i.kind, std::to_string(i.ref), "10", "Вещь."}))
-        lines.push_back(l);
-    }
-    write_file("Data\\Objects\\items.dat", lines);
-    std::vector<std::string> guns;
-    for (int id = 1; id <= 3; ++id)
-      for (const std::string& l : pairs({std::to_string(id), "Патроны", "1", "0", "1", "3", "100",
-                                         "0", "0", "a", "b", "c", "d"}))
-        guns.push_back(l);
-    write_file("Data\\Objects\\guns.dat", guns);
-    std::vector<std::string> armor;
+    write_file(
+        catalogue::kItems,
+        items_dat({item("Руки", 1, 0, "gun", 1), item("Рубашка и джинсы", 1, 0, "armor", 1),
+                   item("Нож", 1, 1, "gun", 2), item("Консервы", 1, 1, "food", 1),
+                   item("Патроны", 10, 1, "ammo", 0), item("Кристалл", 1, 1, "artefact", 0),
+                   item("Бронежилет", 1, 3500, "armor", 2), item("Винтовка", 1, 3300, "gun", 3)}));
+    guns gun{.mindmg = 1,
+             .maxdmg = 3,
+             .ammo = "Патроны",
+             .single = 1,
+             .state = 100,
+             .text1 = "a",
+             .text2 = "b",
+             .text3 = "c",
+             .text4 = "d"};
+    Lines gun_records, armor_records;
+    for (gun.id = 1; gun.id <= 3; ++gun.id) gun_records = join({gun_records, gun_lines(gun)});
+    write_file(catalogue::kGuns, gun_records);
     for (int id = 1; id <= 2; ++id)
-      for (const std::string& l : pairs({std::to_string(id), "1", "10", "100", "0", "0", "ткань"}))
-        armor.push_back(l);
-    write_file("Data\\Objects\\armor.dat", armor);
-    for (const char* f : {"food", "drink", "medik"})
-      write_file(std::string("Data\\Objects\\") + f + ".dat", pairs({"1", "5", "10", "30"}));
+      armor_records = join({armor_records, armor_lines(armors{id, 1, 10, 100, 0, 0, "ткань"})});
+    write_file(catalogue::kArmor, armor_records);
+    for (const char* f : {catalogue::kFood, catalogue::kDrink, catalogue::kMedik})
+      write_file(f, consumable_lines({1, 5, 10, 30}));
   }
 
   LocFile loc_one() const {

@@ -39,8 +39,9 @@ TEST_F(CatalogueTest, TheFirstMatchingRecordWinsAndTheScanStopsThere) {
   write_file("Data\\Objects\\armor.dat",
              join({armor_lines(4, 1, 2), armor_lines(4, 8, 9), {"Номер", "?"}}));
   EXPECT_EQ(catalogue::find_armor(root, 4).protect, 1);
-  write_file("Data\\Objects\\food.dat",
-             join({consumable_lines(3, 1, 2, 3), consumable_lines(3, 4, 5, 6), {"Номер", "?"}}));
+  write_file(
+      "Data\\Objects\\food.dat",
+      join({consumable_lines({3, 1, 2, 3}), consumable_lines({3, 4, 5, 6}), {"Номер", "?"}}));
   EXPECT_EQ(catalogue::find_consumable(root, catalogue::kFood, 3).life, 1);
 }
 

@@ -6,69 +6,30 @@
 
 #include "game/items/inventory_state.h"
 #include "game/services/rmkin.h"
+#include "support/data_writers.h"
 #include "support/game_fixture.h"
 
-struct ItemRecord {
-  std::string name;
-  std::string picture;
-  int quantity = 1;
-  int weight = 1;
-  std::string kind;
-  int ref = 0;
-  int price = 0;
-  std::string description;
-};
-
-inline std::vector<std::string> item_lines(const ItemRecord& r) {
-  return {"Название",   r.name,
-          "Картинка",   r.picture,
-          "Количество", std::to_string(r.quantity),
-          "Вес",        std::to_string(r.weight),
-          "Тип",        r.kind,
-          "Номер",      std::to_string(r.ref),
-          "Цена",       std::to_string(r.price),
-          "Описание",   r.description};
+// Shorthands for the catalogue records these tests use (texts "t1".."t4").
+inline Lines gun_lines(int id, const std::string& ammo, int single, int burst, int mindmg,
+                       int maxdmg, int state = 100, int wearmin = 1, int wearmax = 2) {
+  return gun_lines(guns{.id = id,
+                        .mindmg = mindmg,
+                        .maxdmg = maxdmg,
+                        .ammo = ammo,
+                        .single = single,
+                        .burst = burst,
+                        .state = state,
+                        .wearmin = wearmin,
+                        .wearmax = wearmax,
+                        .text1 = "t1",
+                        .text2 = "t2",
+                        .text3 = "t3",
+                        .text4 = "t4"});
 }
 
-inline std::vector<std::string> gun_lines(int id, const std::string& ammo, int single, int burst,
-                                          int mindmg, int maxdmg, int state = 100, int wearmin = 1,
-                                          int wearmax = 2) {
-  return {"Номер",      std::to_string(id),
-          "Патроны",    ammo,
-          "Одиночный",  std::to_string(single),
-          "Очередь",    std::to_string(burst),
-          "Мин",        std::to_string(mindmg),
-          "Макс",       std::to_string(maxdmg),
-          "Состояние",  std::to_string(state),
-          "Износ мин",  std::to_string(wearmin),
-          "Износ макс", std::to_string(wearmax),
-          "Текст 1",    "t1",
-          "Текст 2",    "t2",
-          "Текст 3",    "t3",
-          "Текст 4",    "t4"};
-}
-
-inline std::vector<std::string> armor_lines(int id, int protect, int radres, int state = 100,
-                                            int wearmin = 1, int wearmax = 3,
-                                            const std::string& text = "броня") {
-  return {"Номер",      std::to_string(id),
-          "Защита",     std::to_string(protect),
-          "Радиация",   std::to_string(radres),
-          "Состояние",  std::to_string(state),
-          "Износ мин",  std::to_string(wearmin),
-          "Износ макс", std::to_string(wearmax),
-          "Текст",      text};
-}
-
-inline std::vector<std::string> consumable_lines(int id, int life, int fatiguecut, int needcut) {
-  return {"Номер",     std::to_string(id),         "Жизнь", std::to_string(life),
-          "Усталость", std::to_string(fatiguecut), "Нужда", std::to_string(needcut)};
-}
-
-inline std::vector<std::string> join(const std::vector<std::vector<std::string>>& parts) {
-  std::vector<std::string> all;
-  for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
-  return all;
+inline Lines armor_lines(int id, int protect, int radres, int state = 100, int wearmin = 1,
+                         int wearmax = 3, const std::string& text = "броня") {
+  return armor_lines(armors{id, protect, radres, state, wearmin, wearmax, text});
 }
 
 class ItemsTest : public GameTest {
@@ -99,14 +60,14 @@ class ItemsTest : public GameTest {
                           "Для брони"}),
               item_lines({"Кристалл", "Data\\Pictures\\crystal.bmp", 1, 1, "artefact", 0, 900,
                           "Светится"})}));
-    write_file("Data\\Objects\\guns.dat",
+    write_file(catalogue::kGuns,
                join({gun_lines(1, "нет", 0, 0, 1, 3), gun_lines(2, "Дробь", 2, 0, 10, 20, 55),
                      gun_lines(3, "Патроны 5.45", 1, 3, 8, 12, 40, 2, 4)}));
-    write_file("Data\\Objects\\armor.dat",
+    write_file(catalogue::kArmor,
                join({armor_lines(1, 0, 0), armor_lines(2, 4, 10, 30, 1, 2, "кожа")}));
-    write_file("Data\\Objects\\food.dat", consumable_lines(1, 5, 10, 30));
-    write_file("Data\\Objects\\drink.dat", consumable_lines(1, 2, 5, 40));
-    write_file("Data\\Objects\\medik.dat", consumable_lines(1, 20, 15, 25));
+    write_file(catalogue::kFood, consumable_lines({1, 5, 10, 30}));
+    write_file(catalogue::kDrink, consumable_lines({1, 2, 5, 40}));
+    write_file(catalogue::kMedik, consumable_lines({1, 20, 15, 25}));
     in_play();
     game->hero.maxhealth = 50;
     game->hero.health = 50;

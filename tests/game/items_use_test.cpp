@@ -53,7 +53,7 @@ TEST_F(UseTest, FoodAndDrinkLowerTheirNeedNotBelowZero) {
 }
 
 TEST_F(UseTest, AConsumableWithABrokenRecordIsNotUsedUp) {
-  write_file("Data\\Objects\\food.dat", consumable_lines(9, 5, 10, 30));
+  write_file("Data\\Objects\\food.dat", consumable_lines({9, 5, 10, 30}));
   carry({"Консервы"});
   show();
   use(1);

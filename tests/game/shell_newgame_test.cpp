@@ -5,6 +5,7 @@
 #include "game/services/music_state.h"
 #include "game/services/rmkin.h"
 #include "game/world/talk_state.h"
+#include "support/data_writers.h"
 #include "support/game_fixture.h"
 
 class NewGameTest : public GameTest {
@@ -98,15 +99,9 @@ TEST_F(NewGameTest, TheOldEquipmentNeverBlocksTheNewGamesDefaults) {
   start("Первый");
   click("BitBtn5");
   // Heavy equipment and a full load from the first game.
-  write_file("Data\\Objects\\items.dat",
-             {"Имя",        "Руки",  "Картинка",   "x",       "Количество", "1",
-              "Вес",        "0",     "Тип",        "gun",     "Номер",      "1",
-              "Цена",       "0",     "Описание",   "-",       "Имя",        "Рубашка и джинсы",
-              "Картинка",   "x",     "Количество", "1",       "Вес",        "0",
-              "Тип",        "armor", "Номер",      "1",       "Цена",       "0",
-              "Описание",   "-",     "Имя",        "Пулемет", "Картинка",   "x",
-              "Количество", "1",     "Вес",        "3900",    "Тип",        "gun",
-              "Номер",      "1",     "Цена",       "0",       "Описание",   "-"});
+  write_file(catalogue::kItems, items_dat({{"Руки", "x", 1, 0, "gun", 1, 0, "-"},
+                                           {"Рубашка и джинсы", "x", 1, 0, "armor", 1, 0, "-"},
+                                           {"Пулемет", "x", 1, 3900, "gun", 1, 0, "-"}}));
   game->hero.gunname = "Пулемет";
   game->inventory.invload = game->hero.capacity;
   game->show(form::Screen::menu);

@@ -11,12 +11,7 @@ namespace talk_test {
 
 using Lines = std::vector<std::string>;
 
-// One reply block: header digit, lowest level, text lines.
-struct Block {
-  std::string header;
-  std::string level;
-  Lines text;
-};
+using Block = TalkBlock;
 
 class TalkTest : public world_test::WorldTest {
  protected:
@@ -29,7 +24,7 @@ class TalkTest : public world_test::WorldTest {
       for (const char* s : {"_p", "_n"})
         write_picture(std::string("Data\\Sprites\\Buttons\\") + b + s + ".bmp");
     write_picture("Data\\Sprites\\Talk\\face.bmp");
-    world_test::LocFile yard;
+    LocFile yard;
     yard.talks = "двор";
     yard.goup = "2";
     write_loc("1", yard);
@@ -40,14 +35,8 @@ class TalkTest : public world_test::WorldTest {
   // last ";" line closes the last block unless `closed` is false.
   void write_talk(const std::string& name, const std::string& n, const std::vector<Block>& blocks,
                   bool closed = true) {
-    Lines lines{"Картинка", "Data\\Sprites\\Talk\\face.bmp", "Блоков", n};
-    for (const Block& b : blocks) {
-      lines.push_back(b.header);
-      lines.push_back(b.level);
-      lines.insert(lines.end(), b.text.begin(), b.text.end());
-    }
-    if (closed) lines.push_back(";");
-    write_file(kTalks + name + ".tlk", lines);
+    write_file(kTalks + name + ".tlk",
+               TalkFile{.count = n, .blocks = blocks, .closed = closed}.lines());
   }
   void write_partners(const Lines& lines) { write_file(kTalks + std::string("двор.tlk"), lines); }
 

@@ -24,7 +24,7 @@ class TalkQuest : public talk_test::TalkTest {
  protected:
   void SetUp() override {
     TalkTest::SetUp();
-    world_test::LocFile room;
+    LocFile room;
     room.place = "Каморка";
     room.pkp = "каморка";
     room.talks = "двор";
@@ -35,7 +35,7 @@ class TalkQuest : public talk_test::TalkTest {
     write_partners({"Староста деревни", "староста"});
     write_talk("староста", "1", {{";1", "0", {"Принеси бинокль."}}});
     write_file("data\\levels\\Talks\\lsttalk.tlk",
-               {"", "Data\\Sprites\\Talk\\face.bmp", "", "1", ";1", "0", "Спасибо!", ";"});
+               TalkFile{.blocks = {{";1", "0", {"Спасибо!"}}}}.lines());
     game->talkstate.questst = "live";
     game->hero.capacity = 100;
   }
@@ -66,7 +66,7 @@ TEST_F(TalkQuest, PayingExactly1500LeavesNothingAndEndsTheQuest) {
 }
 
 TEST_F(TalkQuest, TheHermitOffersNoFightOnceTheDealIsDone) {
-  world_test::LocFile room;
+  LocFile room;
   room.place = "Каморка";
   room.pkp = "каморка";
   room.fgt = "отшельник";

@@ -16,42 +16,35 @@ class Trade : public talk_test::TalkTest {
  protected:
   void SetUp() override {
     TalkTest::SetUp();
-    world_test::LocFile square;
+    LocFile square;
     square.trd = "барыга";
     write_loc("4", square);
     write_picture("Data\\Sprites\\Traders\\барыга.jpg");
     write_picture("Data\\Sprites\\Items\\thing.bmp");
-    // name, quantity, weight, kind, price
-    const std::tuple<std::string, int, int, std::string, int> items[] = {
-        {"Нож", 1, 3, "gun", 100},
-        {"Патроны", 30, 1, "ammo", 120},
-        {"Гиря", 1, 50, "artefact", 10},
-        {"Ремнабор", 1, 1, "toolkit_w", 100},
-        {"Клад", 1, 1, "artefact", 2000000000},
+    std::vector<catitem> items = {
+        {"Нож", "", 1, 3, "gun", 0, 100, ""},
+        {"Патроны", "", 30, 1, "ammo", 0, 120, ""},
+        {"Гиря", "", 1, 50, "artefact", 0, 10, ""},
+        {"Ремнабор", "", 1, 1, "toolkit_w", 0, 100, ""},
+        {"Клад", "", 1, 1, "artefact", 0, 2000000000, ""},
     };
-    Lines lines;
-    for (const auto& [name, quantity, weight, kind, price] : items) {
-      for (const std::string& v : {name, std::string("Data\\Sprites\\Items\\thing.bmp"),
-                                   std::to_string(quantity), std::to_string(weight), kind,
-                                   std::string("0"), std::to_string(price), std::string("Вещь.")}) {
-        lines.push_back("Метка");
-        lines.push_back(v);
-      }
+    for (catitem& i : items) {
+      i.picture = "Data\\Sprites\\Items\\thing.bmp";
+      i.description = "Вещь.";
     }
-    write_file("Data\\Objects\\items.dat", lines);
+    write_file(catalogue::kItems, items_dat(items));
     game->hero.capacity = 40;
     game->hero.intellect = 10;
     game->hero.level = 2;
   }
   // The trade file: the gun factor, the artefact factor, then the stock.
   void write_trader(const std::string& gun, const std::string& artefact, const Lines& stock) {
-    Lines lines{"Имя", "Барыга"};
-    for (int i = 1; i <= 5; ++i) lines.insert(lines.end(), {"Заметка", "-"});
-    const std::string rates[] = {gun, "1", "1", "1", artefact, "1", "1"};
-    for (const std::string& r : rates) lines.insert(lines.end(), {"Заметка", "-", "Множитель", r});
-    lines.push_back("Товар");
-    lines.insert(lines.end(), stock.begin(), stock.end());
-    write_file("data\\levels\\Trade\\барыга.trd", lines);
+    TraderFile f;
+    f.name = "Барыга";
+    f.rates[0] = gun;
+    f.rates[4] = artefact;
+    f.stock = stock;
+    write_file("data\\levels\\Trade\\барыга.trd", f.lines());
   }
   void open(const Lines& stock = {"Нож", "1", "Гиря", "2", "Патроны", "3"}) {
     write_trader("0,5", "2.0", stock);

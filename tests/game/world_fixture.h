@@ -1,57 +1,16 @@
 #pragma once
-// Small worlds for the location and ground tests: location files built from
-// a record of values, pictures, sprites, a short item catalogue.
+// Small worlds for the location and ground tests: location files (LocFile),
+// pictures, sprites, pickup files, a short item catalogue.
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "game/items/inventory_state.h"
+#include "support/data_writers.h"
 #include "support/game_fixture.h"
 
 namespace world_test {
-
-// The values of a location file, in the order the file gives them.
-struct LocFile {
-  std::string locname = "Пустырь";
-  std::string locpic = "Data\\Sprites\\Locations\\area.bmp";
-  std::string place = "Двор";
-  std::string placepic = "Data\\Sprites\\Places\\yard.bmp";
-  std::string music = "Data\\Music\\wind.mp3";
-  std::string goup = "no";
-  std::string godown = "no";
-  std::string goleft = "no";
-  std::string goright = "no";
-  std::string talks = "no";
-  std::string trd = "no";
-  std::string pkp = "no";
-  std::string fgt = "no";
-  std::string fgtstart = "no";
-  std::string fgtonce = "no";
-  std::string deadly = "no";
-  std::string deadtime = "0";
-  std::string hungrate = "0,5";
-  std::string thirstrate = "0.25";
-  std::string tiredrate = "1";
-  std::string radrate = "0";
-  std::vector<std::string> desc = {"Ветер гонит пыль.", "Вокруг никого."};
-
-  std::vector<std::string> lines() const {
-    const std::string values[] = {locname,    locpic,    place,   placepic, music,    goup,
-                                  godown,     goleft,    goright, talks,    trd,      pkp,
-                                  fgt,        fgtstart,  fgtonce, deadly,   deadtime, hungrate,
-                                  thirstrate, tiredrate, radrate};
-    std::vector<std::string> out;
-    int label = 1;
-    for (const std::string& v : values) {
-      out.push_back("Поле " + std::to_string(label++));
-      out.push_back(v);
-    }
-    out.push_back("Описание:");
-    out.insert(out.end(), desc.begin(), desc.end());
-    return out;
-  }
-};
 
 // A 1x1 24-bit BMP.
 inline std::string tiny_bmp() {
@@ -119,18 +78,11 @@ class WorldTest : public GameTest {
 
   // An items.dat of plain carried items ("artefact"), each with its weight.
   void write_items(const std::vector<std::pair<std::string, int>>& items) {
-    std::vector<std::string> lines;
-    for (const auto& [name, weight] : items) {
-      const std::string values[] = {name,       "Data\\Sprites\\Items\\thing.bmp",
-                                    "1",        std::to_string(weight),
-                                    "artefact", "0",
-                                    "10",       "Вещь."};
-      for (const std::string& v : values) {
-        lines.push_back("Метка");
-        lines.push_back(v);
-      }
-    }
-    write_file("Data\\Objects\\items.dat", lines);
+    std::vector<catitem> records;
+    for (const auto& [name, weight] : items)
+      records.push_back(
+          {name, "Data\\Sprites\\Items\\thing.bmp", 1, weight, "artefact", 0, 10, "Вещь."});
+    write_file(catalogue::kItems, items_dat(records));
   }
 
   // Puts an item straight into the next inventory slot.

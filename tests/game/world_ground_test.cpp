@@ -6,7 +6,6 @@
 #include "support/write_fault.h"
 #include "world_fixture.h"
 
-using world_test::LocFile;
 using Lines = std::vector<std::string>;
 
 namespace {

@@ -8,8 +8,6 @@
 #include "game/world/talk_state.h"
 #include "world_fixture.h"
 
-using world_test::LocFile;
-
 namespace {
 
 class WorldLocations : public world_test::WorldTest {};

@@ -50,7 +50,7 @@ TEST_F(WorldReset, ResetsEveryEntryByItsKind) {
 }
 
 TEST_F(WorldReset, PickedUpItemComesBackAtTheNextNewGame) {
-  world_test::LocFile f;
+  LocFile f;
   f.pkp = "1";
   write_loc("1", f);
   write_items({{"Фляга", 1}});
@@ -124,7 +124,7 @@ TEST_F(WorldReset, FightMapIsEmptiedOrMadeInsideTheLevelsFolder) {
   EXPECT_FALSE(std::filesystem::exists(dir / "data"));
 
   // A levels folder without fights gets the folder and an empty map.
-  write_file("Data\\Levels\\Locations\\1.loc", world_test::LocFile{}.lines());
+  write_file("Data\\Levels\\Locations\\1.loc", LocFile{}.lines());
   new_game(1);
   EXPECT_TRUE(errors.empty());
   EXPECT_TRUE(std::filesystem::is_regular_file(dir / "Data" / "Levels" / "fights" / "fight.map"));

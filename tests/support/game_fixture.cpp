@@ -6,6 +6,7 @@
 
 #include "core/cp1251.h"
 #include "game/world/location.h"
+#include "support/data_writers.h"
 
 #ifndef VETROVAY_TEST_TMP
 #define VETROVAY_TEST_TMP "/tmp/vetrovay-tests"
@@ -153,49 +154,32 @@ void GameTest::write_picture(const std::string& game_path, int width, int height
 
 void GameTest::write_minimal_game() {
   write_start_file();
-  write_file("Data\\Objects\\items.dat", {"Имя",        "Руки",
-                                          "Картинка",   "Data\\Pictures\\hands.bmp",
-                                          "Количество", "1",
-                                          "Вес",        "0",
-                                          "Тип",        "gun",
-                                          "Номер",      "1",
-                                          "Цена",       "0",
-                                          "Описание",   "Голые руки",
-                                          "Имя",        "Рубашка и джинсы",
-                                          "Картинка",   "Data\\Pictures\\shirt.bmp",
-                                          "Количество", "1",
-                                          "Вес",        "0",
-                                          "Тип",        "armor",
-                                          "Номер",      "1",
-                                          "Цена",       "0",
-                                          "Описание",   "Обычная одежда"});
-  write_file("Data\\Objects\\guns.dat",
-             {"Номер", "1", "Патроны",   "нет", "Одиночный", "0", "Очередь",    "0", "Мин",   "1",
-              "Макс",  "3", "Состояние", "100", "Износ мин", "0", "Износ макс", "0", "Текст", "a",
-              "Текст", "b", "Текст",     "c",   "Текст",     "d"});
-  write_file("Data\\Objects\\armor.dat",
-             {"Номер", "1", "Защита", "0", "Радиация", "0", "Состояние", "100", "Износ мин", "0",
-              "Износ макс", "0", "Текст", "одежда"});
+  write_file(catalogue::kItems,
+             items_dat({{"Руки", "Data\\Pictures\\hands.bmp", 1, 0, "gun", 1, 0, "Голые руки"},
+                        {"Рубашка и джинсы", "Data\\Pictures\\shirt.bmp", 1, 0, "armor", 1, 0,
+                         "Обычная одежда"}}));
+  write_file(catalogue::kGuns, gun_lines(guns{.id = 1,
+                                              .mindmg = 1,
+                                              .maxdmg = 3,
+                                              .ammo = "нет",
+                                              .state = 100,
+                                              .text1 = "a",
+                                              .text2 = "b",
+                                              .text3 = "c",
+                                              .text4 = "d"}));
+  write_file(catalogue::kArmor, armor_lines(armors{1, 0, 0, 100, 0, 0, "одежда"}));
   write_file("Data\\Config\\inventory.cfg", {}, false);
   for (int i = 1; i <= 5; ++i)
     write_file("Data\\Intro\\" + std::to_string(i) + ".txt", {"Слайд " + std::to_string(i)});
-  std::vector<std::string> loc = {"Локация",  "Пустошь",
-                                  "Картинка", "Data\\Pictures\\area.bmp",
-                                  "Место",    "Перекресток",
-                                  "Картинка", "Data\\Pictures\\place.bmp",
-                                  "Музыка",   "Data\\Music\\none.mp3"};
-  write_picture("Data\\Pictures\\area.bmp", 100, 100);
-  write_picture("Data\\Pictures\\place.bmp", 137, 137);
-  for (const char* label : {"Вверх", "Вниз", "Влево", "Вправо", "Разговоры", "Торговец", "Предметы",
-                            "Бой", "Начало боя", "Один раз", "Смертельно"}) {
-    loc.push_back(label);
-    loc.push_back("no");
-  }
-  for (const char* label : {"Время", "Голод", "Жажда", "Усталость", "Радиация"}) {
-    loc.push_back(label);
-    loc.push_back("0");
-  }
-  loc.push_back("----");
-  loc.push_back("Пустой перекресток.");
-  write_file("data\\levels\\locations\\1.loc", loc);
+  LocFile loc;
+  loc.locname = "Пустошь";
+  loc.locpic = "Data\\Pictures\\area.bmp";
+  loc.place = "Перекресток";
+  loc.placepic = "Data\\Pictures\\place.bmp";
+  loc.music = "Data\\Music\\none.mp3";
+  loc.hungrate = loc.thirstrate = loc.tiredrate = "0";
+  loc.desc = {"Пустой перекресток."};
+  write_picture(loc.locpic, 100, 100);
+  write_picture(loc.placepic, 137, 137);
+  write_file("data\\levels\\locations\\1.loc", loc.lines());
 }
