@@ -11,6 +11,7 @@
 #include "core/data_error.h"
 #include "core/paths.h"
 #include "game/game.h"
+#include "game/records.h"
 #include "game/runtime.h"
 #include "game/scheduler.h"
 

@@ -12,6 +12,7 @@
 #include "core/memory_files.h"
 #include "core/paths.h"
 #include "game/headless_host.h"
+#include "game/records.h"
 
 #ifndef VETROVAY_DEMO_DATA
 #define VETROVAY_DEMO_DATA "demo"

@@ -21,7 +21,8 @@ struct catitem {
   std::string description;
 };
 
-// A record of "Data\Objects\guns.dat" (fields in the record's order).
+// A record of "Data\Objects\guns.dat" (the file gives id, ammo, single, burst,
+// mindmg, maxdmg, state, wearmin, wearmax, then the four texts).
 struct guns {
   int32_t id = 0;
   int32_t mindmg = 0;
