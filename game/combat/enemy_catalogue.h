@@ -23,8 +23,10 @@ std::vector<enemyentry> parse_enemy_catalogue(const std::string& bytes);
 const enemyentry* find_enemy(const std::vector<enemyentry>& catalogue, const std::string& key);
 
 // The enemy files of a fight's three keys ("no" for slots 2 and 3 leaves them
-// empty). A key the catalogue lacks is a DataError naming the catalogue and
-// where the key came from (a fight file's line).
+// empty), as the fight start finds them: the catalogue read pair by pair until
+// every named slot is found, each pair tested against all three keys. A key
+// the catalogue lacks is a DataError naming the catalogue and where the key
+// came from (a fight file's line).
 std::array<std::string, 3> enemy_files(const core::DataRoot& root,
                                        const std::array<std::string, 3>& keys,
                                        const std::array<core::Origin, 3>& from);

@@ -411,6 +411,23 @@ TEST_F(CombatFight, AFightStartsWithTheControlsOfAnEmptyMeterWhateverTheLastLeft
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(CombatFight, TheCatalogueIsReadUntilEveryEnemyOfTheFightIsFound) {
+  const std::pair<const char*, const char*> enemies[] = {
+      {"a", "Первая"}, {"b", "Вторая"}, {"d", "Пёс"}};
+  for (const auto& [key, name] : enemies) {
+    EnemyFile e;
+    e.name = name;
+    write_enemy(key, e);
+  }
+  write_file("Data\\combat\\enemies.dat", {"rat", "a.enm", "rat", "b.enm", "dog", "d.enm"});
+  fight("rat");  // found at the first pair: the scan stops there
+  EXPECT_EQ(game->combat.enemy1.name, "Первая");
+  fight("rat", "dog");  // the dog is still wanted at the second pair
+  EXPECT_EQ(game->combat.enemy1.name, "Вторая");
+  EXPECT_EQ(game->combat.enemy2.name, "Пёс");
+  EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(CombatFight, LootWhereThePickupNameIsNoGoesToNoPkpLikeADrop) {
   EnemyFile e;
   e.health = 1;
