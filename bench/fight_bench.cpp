@@ -7,12 +7,10 @@
 #include <memory>
 #include <stdexcept>
 
-#include "audio/music.h"
 #include "core/paths.h"
 #include "game/combat/enemy.h"
 #include "game/game.h"
 #include "game/headless_host.h"
-#include "game/runtime.h"
 #include "game/services/rmkin.h"
 
 namespace fs = std::filesystem;

@@ -8,13 +8,11 @@
 #include <fstream>
 #include <memory>
 
-#include "audio/music.h"
 #include "core/cp1251.h"
 #include "core/paths.h"
 #include "game/game.h"
 #include "game/headless_host.h"
 #include "game/items/inventory_state.h"
-#include "game/runtime.h"
 
 namespace fs = std::filesystem;
 

@@ -105,6 +105,23 @@ std::string utf8_to_cp1251(std::string_view utf8) {
   return out;
 }
 
+bool valid_utf8(std::string_view bytes) {
+  size_t i = 0;
+  while (i < bytes.size()) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    const size_t n = b < 0x80           ? 1
+                     : (b >> 5) == 0x6  ? 2
+                     : (b >> 4) == 0xE  ? 3
+                     : (b >> 3) == 0x1E ? 4
+                                        : 0;
+    if (n == 0 || (n > 1 && b < 0xC2) || i + n > bytes.size()) return false;
+    for (size_t k = 1; k < n; ++k)
+      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+    i += n;
+  }
+  return true;
+}
+
 size_t utf8_length(std::string_view utf8) {
   size_t n = 0;
   for (char c : utf8)

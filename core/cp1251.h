@@ -10,6 +10,8 @@ namespace core {
 std::string cp1251_to_utf8(std::string_view bytes);
 // Characters outside the code page become '?'; invalid UTF-8 bytes likewise.
 std::string utf8_to_cp1251(std::string_view utf8);
+// Whether the bytes are well-formed UTF-8 (no overlong two-byte forms).
+bool valid_utf8(std::string_view bytes);
 // Number of characters (code points) of a UTF-8 string.
 size_t utf8_length(std::string_view utf8);
 // The first n characters of a UTF-8 string.

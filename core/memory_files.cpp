@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <stdexcept>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -29,17 +30,26 @@ MemoryFiles::MemoryFiles(const fs::path& top) {
 }
 
 MemoryFiles MemoryFiles::load(const fs::path& from, const fs::path& top) {
-  MemoryFiles files(top);
+  // A set loaded short would make every use of it quietly meaningless.
+  auto fail = [&](const fs::path& what, const std::string& why) {
+    throw std::runtime_error("cannot load " + what.string() + " into memory: " + why);
+  };
   std::error_code ec;
-  for (fs::recursive_directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
+  if (!fs::is_directory(from, ec)) fail(from, "not a folder");
+  MemoryFiles files(top);
+  fs::recursive_directory_iterator it(from, ec), end;
+  for (; !ec && it != end; it.increment(ec)) {
     const fs::path to = top / it->path().lexically_relative(from);
     if (it->is_directory()) {
       files.make_folder(to);
     } else if (it->is_regular_file()) {
       std::ifstream in(it->path(), std::ios::binary);
-      files.put(to, std::string(std::istreambuf_iterator<char>(in), {}));
+      std::string bytes(std::istreambuf_iterator<char>(in), {});
+      if (in.bad() || !in.is_open()) fail(it->path(), "unreadable");
+      files.put(to, std::move(bytes));
     }
   }
+  if (ec) fail(from, ec.message());
   return files;
 }
 

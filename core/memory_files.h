@@ -16,7 +16,9 @@ class MemoryFiles : public Files {
  public:
   // An empty set holding only the folder `top`.
   explicit MemoryFiles(const std::filesystem::path& top);
-  // The files and folders below the disk folder `from`, placed below `top`.
+  // The files and folders below the disk folder `from`, placed below `top`;
+  // throws std::runtime_error when the folder or one of its files cannot be
+  // read, rather than give a set loaded short.
   static MemoryFiles load(const std::filesystem::path& from, const std::filesystem::path& top);
   // Puts a file's bytes (its folder must exist).
   void put(const std::filesystem::path& file, std::string bytes);

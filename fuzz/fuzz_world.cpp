@@ -17,8 +17,6 @@ namespace fuzz {
 
 namespace {
 
-constexpr const char* kTop = "/demo";
-
 // The demo as loaded, and the set the targets change.
 const std::shared_ptr<core::MemoryFiles>& demo() {
   static const auto files =
@@ -39,6 +37,10 @@ fs::path real_path(const core::DataRoot& root, const std::string& game_path) {
 }
 
 }  // namespace
+
+const core::MemoryFiles& demo_data() {
+  return *demo();
+}
 
 const core::DataRoot& world() {
   static const core::DataRoot root(kTop, scratch());
@@ -72,14 +74,11 @@ void expect_named(const core::DataError& e) {
   }
 }
 
-Headless::Headless() : game(world(), rt, music), scheduler(game.form) {
-  scheduler.follow_waits(rt);
-  game.on_error = [](const std::string&) {};
-}
+Headless::Headless() : host(world(), [](const std::string&) {}) {}
 
 void Headless::advance(int64_t ms) {
-  scheduler.sync(rt.now);
-  scheduler.pass(rt, ms, [this](const std::string& timer) { game.tick(timer); });
+  host.scheduler.sync(host.rt.now);
+  host.wait(ms);
 }
 
 }  // namespace fuzz

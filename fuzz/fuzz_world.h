@@ -7,17 +7,22 @@
 #include <string>
 #include <string_view>
 
-#include "audio/music.h"
 #include "core/data_error.h"
+#include "core/memory_files.h"
 #include "core/paths.h"
 #include "game/game.h"
+#include "game/headless_host.h"
 #include "game/records.h"
-#include "game/runtime.h"
-#include "game/scheduler.h"
 
 namespace fuzz {
 
-// The data folder (the demo data, loaded into memory on first use).
+// Where the in-memory data sets have their top folder.
+inline constexpr const char* kTop = "/demo";
+
+// The demo data as loaded into memory on first use (read-only).
+const core::MemoryFiles& demo_data();
+
+// The data folder the targets change (a copy of the demo data).
 const core::DataRoot& world();
 
 // Replaces a data file's bytes (the file is created when missing).
@@ -44,18 +49,18 @@ void checked(F&& read) {
 // A fresh game on the scratch world, errors collected but not printed.
 struct Headless {
   Headless();
-  // Runs a rule as the dispatcher would, checking the error it raises.
+  // Runs a rule directly (not through the dispatcher), so that the data
+  // error it raises is checked here.
   template <typename F>
   void run(F&& rule) {
     checked(rule);
   }
-  // Lets virtual time pass with the timers firing (through the dispatcher).
+  // Lets virtual time pass with the timers firing (through the dispatcher),
+  // the timers the rules run so far started included.
   void advance(int64_t ms);
 
-  VirtualRuntime rt;
-  audio::RecordingMusic music;
-  Game game;
-  Scheduler scheduler;
+  HeadlessHost host;
+  Game& game = host.game;
 };
 
 }  // namespace fuzz

@@ -11,24 +11,20 @@
 #include "core/files.h"
 #include "core/memory_files.h"
 #include "core/paths.h"
+#include "fuzz/fuzz_world.h"
 #include "game/headless_host.h"
 #include "game/records.h"
-
-#ifndef VETROVAY_DEMO_DATA
-#define VETROVAY_DEMO_DATA "demo"
-#endif
 
 namespace {
 
 constexpr size_t kMaxOps = 200;
-constexpr const char* kTop = "/demo";
 
 // A fresh copy of the demo with failures that the input arms. Everything
 // the input allocates is freed when it ends, so libFuzzer sees no growth
 // that would make it look for leaks.
 struct World {
   explicit World(const core::MemoryFiles& demo)
-      : root(kTop, std::make_shared<core::MemoryFiles>(demo)),
+      : root(fuzz::kTop, std::make_shared<core::MemoryFiles>(demo)),
         faults(core::FaultyFiles::over(root)) {}
   core::DataRoot root;
   std::shared_ptr<core::FaultyFiles> faults;
@@ -48,8 +44,7 @@ struct Controls {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const core::MemoryFiles demo = core::MemoryFiles::load(VETROVAY_DEMO_DATA, kTop);
-  World world(demo);
+  World world(fuzz::demo_data());
   HeadlessHost host(world.root, [](const std::string&) {});
   host.rt.seed_override = true;
   host.rt.seed = size > 0 ? data[0] : 0;

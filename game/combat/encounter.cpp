@@ -156,9 +156,7 @@ void Game::startfight(const std::string& key1, const std::string& key2, const st
 
   // 11. Fire mode.
   form.check(form["RadioButton1"]);
-  form::Control& burst = form["RadioButton2"];
-  burst.enabled = false;
-  burst.visible = hero.gunburst != 0;
+  form["RadioButton2"].visible = hero.gunburst != 0;  // enabled when the meter allows
 
   // 12-15. The controls as an empty meter gives them (whatever the last
   // fight left: no run-away button, no fire mode, arrow cursors, lists

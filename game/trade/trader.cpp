@@ -34,9 +34,7 @@ bool trade::factor(const trader& t, const std::string& kind, double& rate) {
 
 void Game::loadtrader() {
   const trade::traderfile f = trade::read_trader_file(root, loc.trd);
-  const std::array<tritems, 51> stock = trading.curtrader.stock;
   trading.curtrader = f.head;
-  trading.curtrader.stock = stock;  // lines past the new count keep what they held
   trade::offer_stock(f, hero.level, trading.curtrader);
 }
 

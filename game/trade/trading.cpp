@@ -18,12 +18,6 @@
 
 namespace {
 
-constexpr const char* kButtons = form::kButtonFolder;
-
-std::string sprite(const char* name) {
-  return std::string(kButtons) + name;
-}
-
 void set_buttons(Game& g, bool view, bool buy, bool sell, bool cancel) {
   g.form["Image29"].enabled = view;
   g.form["Image30"].enabled = buy;
@@ -103,7 +97,7 @@ void Game::wantsell(int row) {
 }
 
 void Game::Image30Click() {
-  press("Image30", sprite("buy_p.bmp"), sprite("buy_n.bmp"));
+  press("Image30", form::button_sprite("buy_p.bmp"), form::button_sprite("buy_n.bmp"));
   const int32_t price = quoted(*this);
   if (hero.money < price) {
     outmsg("Не хватает денег !", form::colors::red, 3);
@@ -119,7 +113,7 @@ void Game::Image30Click() {
 }
 
 void Game::Image31Click() {
-  press("Image31", sprite("sell_p.bmp"), sprite("sell_n.bmp"));
+  press("Image31", form::button_sprite("sell_p.bmp"), form::button_sprite("sell_n.bmp"));
   const int slot = form["PInventory"].row + 1;
   if (slot < 1 || slot >= inventory.invnext) return;
   // What can fail (the catalogue read for an ammunition slot's load) comes
@@ -134,14 +128,14 @@ void Game::Image31Click() {
 }
 
 void Game::Image32Click() {
-  press("Image32", sprite("cancel_p.bmp"), sprite("cancel_n.bmp"));
+  press("Image32", form::button_sprite("cancel_p.bmp"), form::button_sprite("cancel_n.bmp"));
   clear_offer(*this);
 }
 
 void Game::Image29Click() {
   const bool buying = trading.tradesel == "trader";
   if (trading.tradeview == "view") {
-    load_picture("Image29", sprite("view_p.bmp"));
+    load_picture("Image29", form::button_sprite("view_p.bmp"));
     const std::string name = form["Label28"].caption;
     int count = 1;
     if (buying) {
@@ -162,7 +156,7 @@ void Game::Image29Click() {
     form["Image38"].visible = false;
     trading.tradeview = "hide";
   } else {
-    load_picture("Image29", sprite("view_n.bmp"));
+    load_picture("Image29", form::button_sprite("view_n.bmp"));
     park(form::Screen::viewer);
     form["StringGrid1"].enabled = true;
     form["PInventory"].enabled = true;
@@ -173,13 +167,13 @@ void Game::Image29Click() {
 }
 
 void Game::Image38Click() {
-  press("Image38", sprite("leave_p.bmp"), sprite("leave_n.bmp"));
+  press("Image38", form::button_sprite("leave_p.bmp"), form::button_sprite("leave_n.bmp"));
   form["tlk"].enabled = true;
   for (const char* button : {"Image26", "Image25", "Image24"}) form[button].visible = true;
   set_invmode("view");
-  load_picture("Image24", sprite("view_p.bmp"));
-  load_picture("Image25", sprite("use_n.bmp"));
-  load_picture("Image26", sprite("throw_n.bmp"));
+  load_picture("Image24", form::button_sprite("view_p.bmp"));
+  load_picture("Image25", form::button_sprite("use_n.bmp"));
+  load_picture("Image26", form::button_sprite("throw_n.bmp"));
   show(form::Screen::location);
   park(form::Screen::trader);
   park(form::Screen::trading);

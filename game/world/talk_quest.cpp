@@ -14,22 +14,14 @@
 #include "game/world/talk.h"
 #include "game/world/talk_state.h"
 
-namespace {
-
-constexpr const char* kButtons = form::kButtonFolder;
-
-std::string sprite(const char* name) {
-  return std::string(kButtons) + name;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void Game::set_questst(const std::string& state) {
   talkstate.questst = state;
 }
 
 void Game::Image23Click() {
-  press("Image23", sprite("ok_p.bmp"), sprite("ok_n.bmp"));
+  press("Image23", form::button_sprite("ok_p.bmp"), form::button_sprite("ok_n.bmp"));
   if (talkstate.lasttalk) {
     start_outro();
     return;
@@ -42,7 +34,7 @@ void Game::Image23Click() {
 }
 
 void Game::Image28Click() {
-  press("Image28", sprite("pay_p.bmp"), sprite("pay_n.bmp"));
+  press("Image28", form::button_sprite("pay_p.bmp"), form::button_sprite("pay_n.bmp"));
   if (loc.place != quest::kBackRoom || talkstate.questst != "live" || hero.money < quest::kPrice)
     return;
   addtoground(quest::kBinoculars);
@@ -54,7 +46,7 @@ void Game::Image28Click() {
 }
 
 void Game::Image27Click() {
-  press("Image27", sprite("give_p.bmp"), sprite("give_n.bmp"));
+  press("Image27", form::button_sprite("give_p.bmp"), form::button_sprite("give_n.bmp"));
   if (loc.place != quest::kBackRoom || talkstate.questst != "live") return;
   // The last slot holding the glass; none left (it was dropped while the
   // button still showed) gives nothing away and changes nothing.

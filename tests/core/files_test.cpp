@@ -114,6 +114,7 @@ TEST(MemoryFiles, HoldsADataSetThatCopiesAndRewritesLikeTheDisk) {
   DataRoot root("/mem", run);
   EXPECT_EQ(read_or_missing(root, "data\\levels\\PICKUP\\1.PKP"), "once\r\n");
   EXPECT_FALSE(root.find("data\\levels\\fights"));
+  EXPECT_THROW(MemoryFiles::load(dir / "missing", "/mem"), std::runtime_error);
 
   // A fault at any step leaves the file whole and no temporary file behind.
   const auto faults = FaultyFiles::over(root);

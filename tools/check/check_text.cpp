@@ -13,23 +13,10 @@ namespace check {
 namespace {
 
 // Whether the bytes are well-formed UTF-8 holding at least one Cyrillic
-// letter (U+0400..U+04FF).
+// letter (U+0400..U+04FF, whose lead bytes are 0xD0..0xD3; in well-formed
+// UTF-8 such a byte can only be a lead byte).
 bool utf8_cyrillic(std::string_view s) {
-  bool cyrillic = false;
-  for (size_t i = 0; i < s.size();) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    size_t n = b < 0x80             ? 1
-               : (b & 0xE0) == 0xC0 ? 2
-               : (b & 0xF0) == 0xE0 ? 3
-               : (b & 0xF8) == 0xF0 ? 4
-                                    : 0;
-    if (n == 0 || i + n > s.size() || (n == 2 && b < 0xC2)) return false;
-    for (size_t k = 1; k < n; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    if (b == 0xD0 || b == 0xD1 || b == 0xD2 || b == 0xD3) cyrillic = true;
-    i += n;
-  }
-  return cyrillic;
+  return core::valid_utf8(s) && s.find_first_of("\xD0\xD1\xD2\xD3") != std::string_view::npos;
 }
 
 // The pairs that UTF-8 Cyrillic shows as in Windows-1251: "Р" or "С"

@@ -135,7 +135,7 @@ void check_world(Context& ctx) {
 
   // A new game rewrites every pickup file of the folder, reachable or not.
   const std::string folder = kPickupFolder;
-  const auto found = ctx.exists(folder) ? ctx.root.find(folder) : std::nullopt;
+  const auto found = ctx.root.find_inside(folder);
   if (!found || ctx.root.files().kind(*found) != core::Files::Kind::folder) {
     ctx.problem(folder, 0, "Folder not found");
     return;

@@ -32,11 +32,7 @@ void Context::problem(std::string file, int line, std::string message) {
 }
 
 bool Context::exists(const std::string& game_path) const {
-  try {
-    return root.find(game_path).has_value();
-  } catch (const core::DataError&) {
-    return false;
-  }
+  return root.find_inside(game_path).has_value();
 }
 
 bool Context::found(const std::string& game_path, const Asker& asker, const std::string& what) {
@@ -57,8 +53,8 @@ size_t Context::errors() const {
 }
 
 void Context::read_file(const std::string& game_path) {
-  if (!files_.insert(core::fold_case(game_path)).second) return;
   const std::string folded = core::fold_case(game_path);
+  if (!files_.insert(folded).second) return;
   for (const char* media : {".bmp", ".jpg", ".mp3"})
     if (folded.size() >= 4 && folded.compare(folded.size() - 4, 4, media) == 0) return;
   try {

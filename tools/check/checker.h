@@ -14,11 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "audio/music.h"
 #include "core/paths.h"
 #include "game/game.h"
 #include "game/headless_host.h"
-#include "game/runtime.h"
 
 namespace check {
 

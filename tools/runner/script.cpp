@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "core/cp1251.h"
 #include "core/data_reader.h"
 #include "core/files.h"
 #include "game/json_view.h"
@@ -82,25 +83,6 @@ std::optional<long long> number_word(const std::string& word) {
   return v;
 }
 
-// Whether the bytes are well-formed UTF-8 (what the form model holds and the
-// JSON lines print).
-bool valid_utf8(const std::string& s) {
-  size_t i = 0;
-  while (i < s.size()) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const size_t n = b < 0x80           ? 1
-                     : (b >> 5) == 0x6  ? 2
-                     : (b >> 4) == 0xE  ? 3
-                     : (b >> 3) == 0x1E ? 4
-                                        : 0;
-    if (n == 0 || (n > 1 && b < 0xC2) || i + n > s.size()) return false;
-    for (size_t k = 1; k < n; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    i += n;
-  }
-  return true;
-}
-
 // The words of a command after its name.
 std::vector<std::string> words_of(std::istringstream& in) {
   std::vector<std::string> out;
@@ -159,7 +141,7 @@ const std::vector<ScriptRunner::Command>& ScriptRunner::commands() {
          const size_t name_end = c.line.find(' ', name_start);
          const std::string name = c.line.substr(name_start, name_end - name_start);
          const std::string text = name_end == std::string::npos ? "" : c.line.substr(name_end + 1);
-         if (!valid_utf8(text)) return r.malformed("type CONTROL TEXT (TEXT in UTF-8)");
+         if (!core::valid_utf8(text)) return r.malformed("type CONTROL TEXT (TEXT in UTF-8)");
          if (!r.host_.type(name, text)) r.refused(name);
        }},
       {"click", "click CONTROL",
