@@ -19,6 +19,13 @@ struct Game::Records {
   TradeState trading;
 };
 
+void Game::reset_records() {
+  const MusicState kept = soundtrack;
+  *records_ = Records{};
+  soundtrack.musicstream = kept.musicstream;
+  soundtrack.muted = kept.muted;
+}
+
 Game::Game(const core::DataRoot& data_root, Runtime& runtime, audio::Music& channel)
     : form(form::build_form()),
       root(data_root),

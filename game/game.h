@@ -19,16 +19,15 @@
 // This header only names the records; Game holds them in one store and
 // offers each by reference, so a file that uses a record includes its header
 // (game/records.h: all of them). A subsystem writes another's record only
-// through that subsystem's functions (set_invmode, set_questst, switch_track);
-// `hero` is the shared character below them all. Items and services call no
-// subsystem; world and combat meet at the fight decision at the end of setloc
-// (encounter) and the loot laid on the ground (docs/ARCHITECTURE.md lists
-// every call between folders). The click and timer tables (game.cpp) say for
-// each control what kind of control it is.
-// Death and a new game go through one path each: death parks every screen of
-// the screen table but its own and stops every timer but its own; a new game
-// (reset_game) puts every control but the menu's back as the started window
-// had it and every record back to its initial values.
+// through that subsystem's functions (set_invmode, set_questst, switch_track,
+// forget_track, start_calendar); `hero` is the shared character below them
+// all. Items and services call no subsystem; world and combat meet at the
+// fight decision at the end of setloc (encounter) and the loot laid on the
+// ground (docs/ARCHITECTURE.md lists every call between folders). The click and timer tables
+// (game.cpp) say for each control what kind of control it is. Death and a new game go through one
+// path each: death parks every screen of the screen table but its own and stops every timer but its
+// own; a new game (reset_game) puts every control but the menu's back as the started window had it
+// and every record back to its initial values.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -124,6 +123,9 @@ class Game {
  private:
   struct Records;                     // holds them all (game.cpp)
   std::unique_ptr<Records> records_;  // before the names below, which refer into it
+  // Every record as a started program has it, but the music channel's
+  // stream handle and the player's mute key, which carry over (game.cpp).
+  void reset_records();
 
  public:
   rmkin& hero;             // services: the character
@@ -167,6 +169,8 @@ class Game {
   // A location's track, looped: only a different music text restarts it. A
   // file that cannot be played is silence; curmusic keeps its name all the same.
   void switch_track(const std::string& file);
+  // The next switch_track starts its track even when the name is the same.
+  void forget_track();
   void stop_music();
 
   // ---- screens: window, menu, new game, the character (window.cpp, menu.cpp, newgame.cpp,
@@ -196,6 +200,8 @@ class Game {
   void stdeath();
   void Timer7Timer();
   void write_date();
+  // The calendar of a new game: the morning of day 1, week 1, September 2015.
+  void start_calendar();
 
   // ---- world: locations (locations.cpp, movement.cpp) ----
   void loadloc(const std::string& name);

@@ -79,7 +79,7 @@ void Game::victory() {
     setloc();
   }
   if (levelup_due()) levupst();
-  soundtrack.curmusic.clear();
+  forget_track();
 }
 
 void Game::Image19Click() {

@@ -118,3 +118,15 @@ void Game::write_date() {
   form["Label1"].caption = "Год: " + str(c.year) + "  Месяц: " + str(c.month) +
                            "  Неделя: " + str(c.week) + "  День: " + str(c.day);
 }
+
+void Game::start_calendar() {
+  calendar.year = 2015;
+  calendar.month = 9;
+  calendar.week = 1;
+  calendar.day = 1;
+  calendar.daytick = 1;
+  calendar.daytime = "Утро";
+  write_date();
+  form["Label2"].font.color = form::colors::aqua;
+  form["Label2"].caption = calendar.daytime;
+}

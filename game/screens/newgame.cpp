@@ -9,20 +9,9 @@ void Game::reset_game() {
   // disabled elsewhere (the inventory mode buttons, the partner list).
   form::restore_all_but(form, start_form_, form::Screen::menu);
   // Every subsystem's records, as a started program has them (each record's
-  // own initial values). The music channel's stream handle and the player's
-  // mute key carry over.
-  hero = rmkin{};               // the character
-  slides = SlideState{};        // intro and outro
-  soundtrack.curmusic.clear();  // music
-  soundtrack.musicfile.clear();
-  calendar = CalendarState{};  // clock
-  levelup = LevelUpState{};    // level-up
-  loc = location{};            // world
+  // own initial values), a record added later included.
+  reset_records();
   deadcount = 0;
-  talkstate = TalkState{};       // conversations and the quest
-  inventory = InventoryState{};  // inventory
-  combat = CombatState{};        // combat
-  trading = TradeState{};        // trade
 }
 
 void Game::BitBtn1Click() {
@@ -33,15 +22,7 @@ void Game::BitBtn1Click() {
   rng.seed_with(rt.clock_seed());
   newgame();
   set_questst("live");
-  calendar.year = 2015;
-  calendar.month = 9;
-  calendar.week = 1;
-  calendar.day = 1;
-  calendar.daytick = 1;
-  calendar.daytime = "Утро";
-  write_date();
-  form["Label2"].font.color = form::colors::aqua;
-  form["Label2"].caption = calendar.daytime;
+  start_calendar();
   loadhero();
   hero.name = name;
   // Nothing is worn after the reset: the defaults go on without any room

@@ -29,6 +29,10 @@ void Game::switch_track(const std::string& file) {
   start_track(file, true);
 }
 
+void Game::forget_track() {
+  soundtrack.curmusic.clear();
+}
+
 void Game::stop_music() {
   music.stop(soundtrack.musicstream);
   soundtrack.musicfile.clear();
